@@ -1,0 +1,130 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "store/ByteBuffer.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// The type of a column and of the value variable that holds it.
+enum class FieldType : int32_t {
+    Text = 1,        // CByteBuffer holding a text
+    Int = 2,         // int32_t
+    Double = 3,      // double
+    LongBinary = 4,  // CByteBuffer holding raw bytes
+};
+
+// One declared column.
+struct CTableField {
+    FieldType type;
+    void* value;     // the value variable inside the derived object
+    int32_t column;  // index in the result of "SELECT * FROM [table]"; -1 when not found
+    char name[100];
+};
+
+// One table of one SQLite file, read as a record set: the owner sets a filter and a sort,
+// requeries, and moves over 1-based positions; each move loads one row into the field variables of
+// the derived class, which declares the table's name and typed columns. Writes go through Edit or
+// AddNew, then Update. Failures are results (false, 0); GetLastError() gives SQLite's reason for
+// the last failed statement.
+class CSqliteTable {
+public:
+    CSqliteTable();
+    virtual ~CSqliteTable();
+    CSqliteTable(const CSqliteTable&) = delete;
+    CSqliteTable& operator=(const CSqliteTable&) = delete;
+
+    virtual const char* GetTableName() const = 0;
+    virtual int32_t GetFieldCount() const = 0;
+    // Opens an existing file for reading and writing; reads no rows.
+    virtual bool Open(const char* path);
+
+    // Opens the file, creating it when missing, creates the table when missing, then requeries.
+    bool OpenOrCreate(const char* path);
+    bool Close();
+    // Runs one statement once; true when it gave a row or finished.
+    bool Execute(const char* sql);
+    bool CreateTable();
+    // Matches result columns to fields by name and adds the columns the file lacks.
+    bool MapColumns();
+    // The SELECT text for this table, in a buffer shared by all tables: valid until the next
+    // call, so callers copy it at once.
+    const char* BuildSelect(bool rowIdOnly, bool withFilter, bool withSort);
+
+    bool Requery();
+    int32_t CountRecords();
+    // Moves to a 1-based position and loads its row. A position past the last loads nothing;
+    // a position whose slot holds no id (the id query failed or stopped early) loads empty values.
+    bool MoveTo(int32_t position);
+    bool MoveFirst();
+    bool MoveLast();
+    bool MoveNext();
+    bool MovePrev();
+    bool IsEOF() const;
+    void ClearFields();
+
+    // Begins editing the loaded record; refused past the end and on a position without an id.
+    bool Edit();
+    bool AddNew();
+    // Writes the pending edit or new row and ends the pending state. False when the statement
+    // failed; then no other row has changed and no id was appended.
+    bool Update();
+
+    // One transaction around many writes ("BEGIN IMMEDIATE", "COMMIT", "ROLLBACK"). A failed
+    // commit leaves the transaction open; roll it back.
+    bool BeginTransaction();
+    bool CommitTransaction();
+    void RollbackTransaction();
+
+    // SQLite's text for the last statement of this table that failed; empty when none has.
+    const char* GetLastError() const { return m_lastError.c_str(); }
+
+    sqlite3* m_db;
+    std::unique_ptr<CTableField[]> m_fields;
+    bool m_open;
+    CByteBuffer m_path;
+    CByteBuffer m_filter;
+    CByteBuffer m_sort;
+    int32_t m_recordCount;
+    int32_t m_position;
+    int32_t m_columnCount;
+    bool m_columnsMapped;
+    int32_t m_currentRowId;
+    std::unique_ptr<int32_t[]> m_rowIds;
+    int32_t m_rowIdCapacity;
+    int32_t m_rowsRead;
+    int32_t m_editRowId;
+    bool m_adding;
+    std::string m_lastError;
+
+protected:
+    // For the derived constructor: declares field `index` bound to the variable at `value`.
+    void DefineField(int32_t index, const char* name, FieldType type, void* value);
+    // The Open override shared by the concrete tables: base open, then requery; on any failure
+    // the file is closed and false returned.
+    bool OpenAndRequery(const char* path);
+    void LoadRow(sqlite3_stmt* statement);
+    bool InsertByName();
+    void AppendRowId(int32_t id);
+
+private:
+    bool OpenConnection(const char* path, int flags);
+    bool HasFields() const { return m_open && m_db != nullptr && m_fields != nullptr; }
+    void AddMissingColumn(const CTableField& field);
+    void ReadRowIds();
+    // The id at a 1-based position, or 0 when the list holds none there.
+    int32_t RowIdAt(int32_t position) const;
+    // Prepares `sql`, binds `bound` to parameters 1, 2, ... and steps once; true when it finished.
+    bool WriteStatement(const char* sql, const std::vector<const CTableField*>& bound);
+    bool UpdateColumnOfRow(const CTableField& field, int32_t rowId);
+    void EndPending();
+    // Ends the pending state after a failed write; returns false.
+    bool FailWrite();
+    void NoteError();
+    // Runs a clean-up statement without replacing the reason of the failure it cleans up after.
+    void ExecuteKeepingError(const char* sql);
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// One prepared statement, finalized when the guard goes out of scope, so no statement outlives
+// the call that prepared it. Used only inside the record store.
+class CStatement {
+public:
+    // Prepares `sql` (up to its terminator) on `db`; Prepared() tells whether that worked.
+    CStatement(sqlite3* db, const char* sql);
+    ~CStatement();
+    CStatement(const CStatement&) = delete;
+    CStatement& operator=(const CStatement&) = delete;
+
+    bool Prepared() const { return m_prepareResult == 0; }
+    // The result of sqlite3_step, or the prepare error when nothing was prepared.
+    int Step();
+    sqlite3_stmt* Handle() const { return m_stmt; }
+
+private:
+    sqlite3_stmt* m_stmt = nullptr;
+    int m_prepareResult;
+};

@@ -1,0 +1,249 @@
+#include "platform/VersionApi.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/VersionBlock.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+VersionBlockSpec CraftedSpec() {
+    VersionBlockSpec spec;
+    spec.fileVersion = {1, 12, 3, 4};
+    spec.productVersion = {1, 12, 0, 0};
+    spec.strings = {{"ProductName", "Crafted"}, {"LegalCopyright", "© Ünïcode – 日本 😀"}};
+    spec.translations = {{0x0407, 0x04E4}, {0x0409, 0x04B0}};
+    return spec;
+}
+
+// Unrelated bytes of odd length, holding a bare key whose header claims more than the file holds.
+Bytes Junk() {
+    Bytes decoy = {0xFF, 0xFF, 0x34, 0x00, 0x00, 0x00};
+    for (const char* c = version_block::kRootKey; c <= std::end(version_block::kRootKey) - 1; ++c) {
+        decoy.insert(decoy.end(), {static_cast<unsigned char>(*c), 0});
+    }
+    Bytes junk(1001, 0x5A);
+    junk.insert(junk.begin() + 100, decoy.begin(), decoy.end());
+    return junk;
+}
+
+void WriteFile(const std::string& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+// A module file: junk, the block, junk.
+std::string WriteModule(const ScopedTempDir& dir, const Bytes& block) {
+    Bytes file = Junk();
+    file.insert(file.end(), block.begin(), block.end());
+    file.insert(file.end(), 77, 0);
+    const std::string path = dir.File("module.bin");
+    WriteFile(path, file);
+    return path;
+}
+
+// The whole buffer GetFileVersionInfoA fills, sized exactly so that a stray access shows.
+Bytes LoadVersionInfo(const std::string& path) {
+    DWORD handle = 99;
+    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
+    EXPECT_EQ(handle, 0U);
+    Bytes buffer(size);
+    if (size == 0 || !GetFileVersionInfoA(path.c_str(), handle, size, buffer.data())) {
+        return {};
+    }
+    return buffer;
+}
+
+const VS_FIXEDFILEINFO* FixedInfo(const Bytes& buffer) {
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(buffer.data(), "\\", &value, &length)) {
+        return nullptr;
+    }
+    EXPECT_EQ(length, sizeof(VS_FIXEDFILEINFO));
+    return static_cast<const VS_FIXEDFILEINFO*>(value);
+}
+
+// The root value carries the signature and these file and product version words.
+void ExpectVersions(const Bytes& buffer, DWORD fileMS, DWORD fileLS, DWORD productMS,
+                    DWORD productLS) {
+    const VS_FIXEDFILEINFO* info = FixedInfo(buffer);
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->dwSignature, VS_FFI_SIGNATURE);
+    EXPECT_EQ(info->dwFileVersionMS, fileMS);
+    EXPECT_EQ(info->dwFileVersionLS, fileLS);
+    EXPECT_EQ(info->dwProductVersionMS, productMS);
+    EXPECT_EQ(info->dwProductVersionLS, productLS);
+}
+
+std::string QueryText(const Bytes& buffer, const char* path) {
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(buffer.data(), path, &value, &length)) {
+        return "<none>";
+    }
+    const char* text = static_cast<const char*>(value);
+    EXPECT_EQ(length, std::strlen(text) + 1) << path;
+    return text;
+}
+
+std::vector<DWORD> Translations(const Bytes& buffer) {
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(buffer.data(), "\\VarFileInfo\\Translation", &value, &length)) {
+        return {};
+    }
+    std::vector<DWORD> entries(length / 4);
+    std::memcpy(entries.data(), value, entries.size() * 4);
+    return entries;
+}
+
+class VersionApiTest : public TempDirTest {};
+
+}  // namespace
+
+TEST_F(VersionApiTest, TheProgramCarriesItsOwnVersionBlock) {
+    char path[260] = {};
+    ASSERT_GT(GetModuleFileNameA(nullptr, path, sizeof path), 0U);
+    const Bytes buffer = LoadVersionInfo(path);
+    ASSERT_FALSE(buffer.empty()) << path;
+
+    ExpectVersions(buffer, 0x00080000, 0x00020001, 0x00080000, 0x00020001);
+    EXPECT_EQ(Translations(buffer), std::vector<DWORD>{0x04B00409});
+
+    const struct {
+        const char* name;
+        const char* value;
+    } strings[] = {
+        {"CompanyName", "Morvane"},    {"FileDescription", "Morvane diet diary"},
+        {"FileVersion", "8.0.2.1"},    {"ProductName", "Morvane"},
+        {"ProductVersion", "8.0.2.1"}, {"OriginalFilename", "morvane"},
+    };
+    for (const auto& s : strings) {
+        EXPECT_EQ(QueryText(buffer, ("\\StringFileInfo\\040904B0\\" + std::string(s.name)).c_str()),
+                  s.value);
+    }
+    EXPECT_NE(QueryText(buffer, "\\StringFileInfo\\040904B0\\LegalCopyright"), "<none>");
+}
+
+TEST_F(VersionApiTest, ModuleFileNameIsCutToTheBufferAndStaysTerminated) {
+    char full[4096] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, full, sizeof full);
+    ASSERT_GT(length, 5U);
+    EXPECT_EQ(std::strlen(full), length);
+    EXPECT_NE(std::string(full).find("VersionApiTest"), std::string::npos);
+
+    char cut[5];
+    std::memset(cut, 'x', sizeof cut);
+    EXPECT_EQ(GetModuleFileNameA(nullptr, cut, sizeof cut), sizeof cut);
+    EXPECT_EQ(std::string(cut), std::string(full, 4));
+    int other = 0;
+    EXPECT_EQ(GetModuleFileNameA(&other, full, sizeof full), 0U);
+}
+
+TEST_F(VersionApiTest, FindsACraftedBlockAmongOtherBytes) {
+    const Bytes buffer = LoadVersionInfo(WriteModule(m_dir, BuildVersionBlock(CraftedSpec())));
+    ASSERT_FALSE(buffer.empty());
+    ExpectVersions(buffer, 0x0001000C, 0x00030004, 0x0001000C, 0);
+    EXPECT_EQ(Translations(buffer), (std::vector<DWORD>{0x04E40407, 0x04B00409}));
+    EXPECT_EQ(QueryText(buffer, "\\StringFileInfo\\040904B0\\ProductName"), "Crafted");
+    EXPECT_EQ(QueryText(buffer, "\\stringfileinfo\\040904b0\\productname"), "Crafted");
+    EXPECT_EQ(QueryText(buffer, "\\StringFileInfo\\040904B0\\LegalCopyright"),
+              "© Ünïcode – 日本 😀");
+    // Asking twice gives the same text again.
+    EXPECT_EQ(QueryText(buffer, "\\StringFileInfo\\040904B0\\ProductName"), "Crafted");
+}
+
+TEST_F(VersionApiTest, NamesWithoutAValueAreNotFound) {
+    VersionBlockSpec spec = CraftedSpec();
+    spec.translations.clear();
+    const Bytes buffer = LoadVersionInfo(WriteModule(m_dir, BuildVersionBlock(spec)));
+    ASSERT_NE(FixedInfo(buffer), nullptr);
+    EXPECT_TRUE(Translations(buffer).empty());
+    void* value = nullptr;
+    UINT length = 0;
+    for (const char* path :
+         {"\\VarFileInfo\\Translation", "\\StringFileInfo", "\\StringFileInfo\\040904B0",
+          "\\StringFileInfo\\040704B0\\ProductName", "\\StringFileInfo\\040904B0\\Product",
+          "\\StringFileInfo\\040904B0\\ProductNameX"}) {
+        EXPECT_FALSE(VerQueryValueA(buffer.data(), path, &value, &length)) << path;
+    }
+}
+
+TEST_F(VersionApiTest, AWrongSignatureIsHandedBackAsItIs) {
+    VersionBlockSpec spec = CraftedSpec();
+    spec.signature = 0x12345678;
+    const Bytes buffer = LoadVersionInfo(WriteModule(m_dir, BuildVersionBlock(spec)));
+    const VS_FIXEDFILEINFO* info = FixedInfo(buffer);
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->dwSignature, 0x12345678U);
+}
+
+TEST_F(VersionApiTest, FilesWithoutABlockHaveNoVersionInfo) {
+    const std::string junk = m_dir.File("junk.bin");
+    WriteFile(junk, Junk());
+    WriteFile(m_dir.File("empty.bin"), {});
+    for (const std::string& path : {junk, m_dir.File("empty.bin"), m_dir.File("missing.bin")}) {
+        EXPECT_EQ(GetFileVersionInfoSizeA(path.c_str(), nullptr), 0U) << path;
+        unsigned char data[64];
+        EXPECT_FALSE(GetFileVersionInfoA(path.c_str(), 0, sizeof data, data)) << path;
+    }
+    EXPECT_EQ(GetFileVersionInfoSizeA(nullptr, nullptr), 0U);
+}
+
+TEST_F(VersionApiTest, ABufferSmallerThanAskedForIsRefused) {
+    const std::string path = WriteModule(m_dir, BuildVersionBlock(CraftedSpec()));
+    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), nullptr);
+    Bytes buffer(size);
+    EXPECT_FALSE(GetFileVersionInfoA(path.c_str(), 0, size - 1, buffer.data()));
+    EXPECT_FALSE(GetFileVersionInfoA(path.c_str(), 0, size, nullptr));
+}
+
+TEST_F(VersionApiTest, ABlockCutShortByTheEndOfTheFileIsNotFound) {
+    const Bytes block = BuildVersionBlock(CraftedSpec());
+    Bytes file = Junk();
+    const std::size_t start = file.size();
+    file.insert(file.end(), block.begin(), block.end());
+    const std::string path = m_dir.File("cut.bin");
+    for (std::size_t end = start; end <= file.size(); ++end) {
+        WriteFile(path, Bytes(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(end)));
+        EXPECT_EQ(GetFileVersionInfoSizeA(path.c_str(), nullptr) != 0, end == file.size()) << end;
+    }
+}
+
+// Every 16-bit word of the block in turn takes values that break lengths, types and keys; each
+// damaged block is read and queried, and every answer must lie inside the buffer.
+TEST_F(VersionApiTest, DamagedBlocksAreReadWithinTheirBounds) {
+    const Bytes block = BuildVersionBlock(CraftedSpec());
+    const std::string path = m_dir.File("damaged.bin");
+    const char* const queries[] = {
+        "\\", "\\VarFileInfo\\Translation", "\\StringFileInfo\\040904B0\\ProductName",
+        "\\StringFileInfo\\040904B0\\LegalCopyright", "\\StringFileInfo"};
+    for (std::size_t at = 0; at + 1 < block.size(); at += 2) {
+        for (WORD word : {0x0000, 0x0001, 0x0005, 0x0006, 0x0007, 0x00FF, 0x7FFF, 0xFFFF}) {
+            Bytes damaged = block;
+            damaged[at] = static_cast<unsigned char>(word & 0xFF);
+            damaged[at + 1] = static_cast<unsigned char>(word >> 8);
+            WriteFile(path, damaged);
+            const Bytes buffer = LoadVersionInfo(path);
+            for (const char* query : queries) {
+                void* value = nullptr;
+                UINT length = 0;
+                if (buffer.empty() || !VerQueryValueA(buffer.data(), query, &value, &length)) {
+                    continue;
+                }
+                const auto* first = static_cast<const unsigned char*>(value);
+                ASSERT_GE(first, buffer.data()) << at << " " << query;
+                ASSERT_LE(first + length, buffer.data() + buffer.size()) << at << " " << query;
+            }
+        }
+    }
+}
