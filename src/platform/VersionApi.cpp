@@ -111,6 +111,16 @@ bool FindNode(const unsigned char* block, std::string_view path, Node& node) {
     return true;
 }
 
+// "\StringFileInfo\<table>\<name>" and the like, in any letter case: a value that is text.
+bool NamesStringTableEntry(std::string_view path) {
+    constexpr std::string_view kTable = "stringfileinfo\\";
+    path.remove_prefix(std::min(path.find_first_not_of('\\'), path.size()));
+    return path.size() > kTable.size() &&
+           std::equal(kTable.begin(), kTable.end(), path.begin(), [](char lower, char c) {
+               return lower == (c >= 'A' && c <= 'Z' ? c + 32 : c);
+           });
+}
+
 // The bytes VerQueryValueA needs: the block, then twice its size for 8-bit texts. A text value
 // of n units at offset o is written at twice o past the block: at most 3n + 1 bytes, which end
 // before the next value's room since every value lies after a header of its own.
@@ -244,6 +254,10 @@ BOOL VerQueryValueA(const void* block, const char* subBlock, void** buffer, UINT
     }
     const bool root = path.find_first_not_of('\\') == std::string_view::npos;
     if (root && (node.text || node.valueSize < sizeof(VS_FIXEDFILEINFO))) {
+        return FALSE;
+    }
+    // Callers read a string-table entry as zero-terminated text; one marked binary is damaged.
+    if (!node.text && NamesStringTableEntry(path)) {
         return FALSE;
     }
     if (node.text) {

@@ -87,6 +87,23 @@ bool BindField(sqlite3_stmt* statement, int parameter, const CTableField& field)
     return true;
 }
 
+// Results that say the file itself cannot be read (damaged, not a database, locked, failing
+// disk), as against a filter or sort text that is not valid SQL.
+bool IsFileFailure(int result) {
+    switch (result & 0xFF) {
+        case SQLITE_CORRUPT:
+        case SQLITE_NOTADB:
+        case SQLITE_IOERR:
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+        case SQLITE_NOMEM:
+        case SQLITE_CANTOPEN:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 CSqliteTable::CSqliteTable()
@@ -296,7 +313,12 @@ bool CSqliteTable::Requery() {
     if (!m_columnsMapped && !MapColumns()) {
         return false;
     }
-    m_recordCount = CountRecords();
+    const int32_t count = CountRecords();
+    // A file that cannot be read is no empty set: an owner taking it for one would write into it.
+    if (count == 0 && IsFileFailure(sqlite3_errcode(m_db))) {
+        return false;
+    }
+    m_recordCount = count;
     m_position = 1;
     m_rowIdCapacity = m_recordCount + kRowIdGrowth;
     // Value-initialized: a slot whose id is never read holds 0, which selects no row.

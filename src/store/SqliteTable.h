@@ -55,6 +55,8 @@ public:
     // call, so callers copy it at once.
     const char* BuildSelect(bool rowIdOnly, bool withFilter, bool withSort);
 
+    // False when the columns cannot be mapped or the file cannot be read (damaged, locked); the
+    // list, count and position then stay as they were.
     bool Requery();
     int32_t CountRecords();
     // Moves to a 1-based position and loads its row. A position past the last loads nothing;

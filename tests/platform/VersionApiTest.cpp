@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -246,4 +247,24 @@ TEST_F(VersionApiTest, DamagedBlocksAreReadWithinTheirBounds) {
             }
         }
     }
+}
+
+// A string-table entry whose node claims a binary value holds bytes with no terminating zero;
+// handing them out as text would let the reader run past the value.
+TEST_F(VersionApiTest, AStringEntryMarkedBinaryIsNotHandedOutAsText) {
+    Bytes block = BuildVersionBlock(CraftedSpec());
+    Bytes key;
+    for (char c : std::string("ProductName")) {
+        key.insert(key.end(), {static_cast<unsigned char>(c), 0});
+    }
+    const auto keyAt = std::search(block.begin(), block.end(), key.begin(), key.end());
+    ASSERT_NE(keyAt, block.end());
+    const auto typeWord = keyAt - 2;
+    typeWord[0] = 0;
+    typeWord[1] = 0;
+
+    const Bytes buffer = LoadVersionInfo(WriteModule(m_dir, block));
+    EXPECT_EQ(QueryText(buffer, "\\StringFileInfo\\040904B0\\ProductName"), "<none>");
+    EXPECT_EQ(QueryText(buffer, "\\StringFileInfo\\040904B0\\LegalCopyright"),
+              "© Ünïcode – 日本 😀");
 }

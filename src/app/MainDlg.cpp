@@ -1,0 +1,224 @@
+#include "app/MainDlg.h"
+
+#include <string>
+
+#include "app/AboutDlg.h"
+#include "app/PanelHostDlg.h"
+#include "app/VersionInfo.h"
+#include "diary/DiaryDlg.h"
+#include "foods/FoodsDlg.h"
+#include "platform/Browser.h"
+#include "platform/DialogRules.h"
+#include "platform/VersionApi.h"
+#include "res/resource.h"
+#include "stats/StatsDlg.h"
+
+#ifndef MORVANE_HELP_HOST
+#error "MORVANE_HELP_HOST names the web host of the help page"
+#endif
+
+namespace {
+
+constexpr const wchar_t* kHelpPageAddress =
+    L"http://" MORVANE_HELP_HOST L"/Store/help_files/morvane_help.html";
+
+constexpr DWORD kMaxPath = 260;
+constexpr UINT kSystemCommandMask = ~0xFu;
+
+// Creates one panel inside the host and registers it under the next index.
+template <class Panel>
+BOOL CreatePanel(std::unique_ptr<Panel>& panel, UINT templateId, CPanelHostDlg* host) {
+    panel = std::make_unique<Panel>(host);
+    if (!panel->Create(templateId, host)) {
+        return FALSE;
+    }
+    return host->AddPanel(panel.get());
+}
+
+}  // namespace
+
+const MessageMapEntry<CMainDlg> CMainDlg::kMessageMap[] = {
+    {BN_CLICKED, IDC_DIARY, &CMainDlg::OnDiaryButton},
+    {BN_CLICKED, IDC_FOODS, &CMainDlg::OnFoodsButton},
+    {BN_CLICKED, IDC_STATS, &CMainDlg::OnStatsButton},
+    {BN_CLICKED, IDC_HELP_BUTTON, &CMainDlg::OnHelpButton},
+};
+
+CMainDlg::CMainDlg(CWnd* parent)
+    : CDialog(IDD_MORVANE_DIALOG, parent),
+      m_strTitle("Morvane "),
+      m_hIcon(LoadResourceIcon(IDR_MAINFRAME)),
+      m_pBackground(&m_bmpBackground),
+      m_nBackgroundWidth(0),
+      m_nBackgroundHeight(0),
+      m_nVersionMajor(0),
+      m_nVersionMinor(0),
+      m_nVersionThird(0) {
+    // Black parts of the tile take the desktop's dialog colour of this moment.
+    const COLORMAP blackToButtonFace = {RGB(0, 0, 0), GetSysColor(COLOR_BTNFACE)};
+    m_bmpBackground.LoadMappedBitmap(IDB_BACKGROUND, 0, &blackToButtonFace, 1);
+    m_hollowBrush.CreateStockObject(HOLLOW_BRUSH);
+    BITMAP size;
+    m_bmpBackground.GetBitmap(&size);
+    m_nBackgroundWidth = size.bmWidth;
+    m_nBackgroundHeight = size.bmHeight;
+}
+
+// The owned windows go in a fixed order: the host, then the foods, statistics and diary panels.
+CMainDlg::~CMainDlg() {
+    m_pHost.reset();
+    m_pFoodsDlg.reset();
+    m_pStatsDlg.reset();
+    m_pDiaryDlg.reset();
+    m_bmpBackground.DeleteObject();
+}
+
+void CMainDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_HELP_BUTTON, m_btnHelp);
+    DDX_Control(pDX, IDC_DIARY, m_btnDiary);
+    DDX_Control(pDX, IDC_FOODS, m_btnFoods);
+    DDX_Control(pDX, IDC_STATS, m_btnStats);
+    DDX_Control(pDX, IDC_PANEL_FRAME, m_panelFrame);
+}
+
+BOOL CMainDlg::OnControlNotify(UINT code, int id) {
+    return DispatchMessageMap(this, kMessageMap, code, id);
+}
+
+BOOL CMainDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    AddAboutEntry();
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+    LoadButtonFaces();
+    ReadVersionText();
+    SetWindowText(m_strTitle + " " + m_strVersion);
+    CreatePanels();
+    return TRUE;
+}
+
+void CMainDlg::AddAboutEntry() {
+    CMenu* systemMenu = GetSystemMenu(FALSE);
+    if (systemMenu == nullptr) {
+        return;
+    }
+    const std::string aboutEntry = LoadResourceString(IDS_ABOUTBOX);
+    if (!aboutEntry.empty()) {
+        systemMenu->AppendMenu(MF_SEPARATOR);
+        systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutEntry);
+    }
+}
+
+void CMainDlg::LoadButtonFaces() {
+    m_btnStats.LoadBitmaps(IDB_STATS_NORMAL, IDB_STATS_PRESSED, IDB_STATS_FOCUS);
+    m_btnFoods.LoadBitmaps(IDB_FOODS_NORMAL, IDB_FOODS_PRESSED, IDB_FOODS_FOCUS);
+    m_btnDiary.LoadBitmaps(IDB_DIARY_NORMAL, IDB_DIARY_PRESSED, IDB_DIARY_FOCUS);
+    m_btnHelp.LoadBitmaps(IDB_HELP_NORMAL, IDB_HELP_PRESSED, IDB_HELP_FOCUS);
+}
+
+// The title shows the first three numbers of the program's own file version.
+void CMainDlg::ReadVersionText() {
+    char path[kMaxPath] = {};
+    GetModuleFileNameA(nullptr, path, kMaxPath);
+    ShownVersion version;
+    if (ReadShownVersion(path, &version)) {
+        m_nVersionMajor = version.major;
+        m_nVersionMinor = version.minor;
+        m_nVersionThird = version.third;
+        m_strVersion = FormatVersionText(version);
+    }
+}
+
+BOOL CMainDlg::CreatePanels() {
+    m_pHost = std::make_unique<CPanelHostDlg>(IDD_PANEL_HOST, this);
+    if (!m_pHost->Create(IDD_PANEL_HOST, this)) {
+        return FALSE;
+    }
+    if (!CreatePanelDialogs()) {
+        return FALSE;
+    }
+    CRect frame;
+    m_panelFrame.GetWindowRect(&frame);
+    ScreenToClient(&frame);
+    m_pHost->SetWindowPos(nullptr, frame.left, frame.top, 0, 0,
+                          SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    m_pHost->ShowFirstPanel();
+    return TRUE;
+}
+
+BOOL CMainDlg::CreatePanelDialogs() {
+    return CreatePanel(m_pDiaryDlg, IDD_DIARY, m_pHost.get()) &&
+           CreatePanel(m_pFoodsDlg, IDD_FOODS, m_pHost.get()) &&
+           CreatePanel(m_pStatsDlg, IDD_STATS, m_pHost.get());
+}
+
+void CMainDlg::OnDiaryButton() {
+    m_pHost->ShowPanel(PANEL_DIARY);
+}
+
+void CMainDlg::OnFoodsButton() {
+    m_pHost->ShowPanel(PANEL_FOODS);
+}
+
+void CMainDlg::OnStatsButton() {
+    m_pHost->ShowPanel(PANEL_STATS);
+}
+
+// Opening the page is best effort: a missing browser is not reported.
+void CMainDlg::OnHelpButton() {
+    try {
+        HlinkSimpleNavigateToString(kHelpPageAddress, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                    0, 0);
+    } catch (...) {
+    }
+}
+
+void CMainDlg::OnOK() {}
+
+BOOL CMainDlg::PreTranslateMessage(MSG* msg) {
+    NeutraliseEnterAndEscape(msg);
+    return CDialog::PreTranslateMessage(msg);
+}
+
+void CMainDlg::OnSysCommand(UINT id, LPARAM param) {
+    if ((id & kSystemCommandMask) == IDM_ABOUTBOX) {
+        CAboutDlg about;
+        about.DoModal();
+    } else {
+        CDialog::OnSysCommand(id, param);
+    }
+}
+
+// A minimised window shows the icon set at start-up; the desktop draws it.
+void CMainDlg::OnPaint() {
+    if (!IsIconic()) {
+        CDialog::OnPaint();
+    }
+}
+
+// The dialog background (and list boxes) stay unpainted so the tiled bitmap shows through;
+// every other kind of control keeps the desktop's colours.
+CBrush* CMainDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT ctlColor) {
+    return HollowBackgroundBrush(pDC, ctlColor, CDialog::OnCtlColor(pDC, pWnd, ctlColor),
+                                 &m_hollowBrush);
+}
+
+// Tiles the background bitmap over the client area from the top-left corner.
+BOOL CMainDlg::OnEraseBkgnd(CDC* pDC) {
+    if (m_nBackgroundWidth <= 0 || m_nBackgroundHeight <= 0) {
+        return TRUE;
+    }
+    CDC memoryDC;
+    memoryDC.CreateCompatibleDC(pDC);
+    CBitmap* previous = memoryDC.SelectObject(m_pBackground);
+    CRect client;
+    GetClientRect(&client);
+    for (int y = 0; y < client.Height(); y += m_nBackgroundHeight) {
+        for (int x = 0; x < client.Width(); x += m_nBackgroundWidth) {
+            pDC->BitBlt(x, y, m_nBackgroundWidth, m_nBackgroundHeight, &memoryDC, 0, 0, SRCCOPY);
+        }
+    }
+    memoryDC.SelectObject(previous);
+    return TRUE;
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "diary/BodyMeasures.h"
+#include "diary/DiaryTable.h"
+#include "platform/Controls.h"
+#include "platform/Dialog.h"
+#include "platform/OleDateTime.h"
+
+// The diary panel: shows one entry of the diary file at a time (name, age, gender, activity,
+// calories, date, weight and height on two sliders in metric or imperial units), walks the
+// entries, begins new ones and saves them. Row id 1 is the profile: its name, gender and unit
+// system are edited only there and copied to every row on each save.
+class CDiaryDlg : public CDialog {
+public:
+    explicit CDiaryDlg(CWnd* parent = nullptr);
+
+    // Reloads the file and shows its newest entry, whether the panel is being shown or hidden.
+    void OnShowWindow(BOOL show, UINT status) override;
+    BOOL OnControlNotify(UINT code, int id) override;
+    // Enter and Escape never press a button or close the panel.
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    // Open for the whole life of the panel. Tests reach it to make the file fail beneath the
+    // panel (read-only, full).
+    CDiaryTable m_table;
+
+private:
+    bool IsDiaryReady() const { return m_bDiaryOpen && m_table.m_open; }
+    void SeedProfileRow();
+
+    void ShowCurrentEntry();
+    void PrepareNewEntry();
+    void EnableProfileControls(bool enable);
+    bool IsImperialChecked() const;
+    // Slider ranges, positions and texts in one unit system, from the measures held.
+    void ApplyUnitSystem(bool metric);
+
+    void OnFirst();
+    void OnLast();
+    void OnNext();
+    void OnPrevious();
+    // Drops a write left pending by a save that failed validation and makes the first entry
+    // current; false when nothing was pending.
+    bool AbandonPendingWrite();
+    void CancelPendingWrite();
+    // One step of ">" or "<"; when the step leaves the current entry unchanged, `wrap` instead.
+    void StepWithWrap(bool (CSqliteTable::*step)(), bool (CSqliteTable::*wrap)());
+
+    void OnImperial();
+    void OnMetric();
+    void OnWeightSliderReleased();
+    void OnHeightSliderReleased();
+
+    void OnCreateNewEntry();
+    void OnSave();
+    // Starts the write a save needs, first dropping a pending write of the other kind so the
+    // entry never lands on a row it was not meant for.
+    void BeginWrite(bool newEntry);
+    // Validates the panel into the table's fields; false after telling the user what is missing.
+    bool TakeEntryFromControls();
+    // Writes the pending entry and the profile copy as one transaction; on failure nothing is
+    // stored, the table is back on the shown row, and `failure` says why.
+    bool WriteEntry(int32_t& savedPosition, std::string& failure);
+    // Copies the profile row's name, unit system and gender to every other row; runs inside the
+    // save's transaction. False when a write failed.
+    bool PropagateProfile();
+    bool CopyProfileToRow(const std::string& name, const std::string& format, int32_t gender,
+                          CBodyMeasures& rowMeasures);
+
+    static const MessageMapEntry<CDiaryDlg> kMessageMap[];
+
+    CStatic m_helpText;
+    CEdit m_entryLabel;
+    CEdit m_name;
+    CEdit m_age;
+    CStatic m_heightText;
+    CSliderCtrl m_heightSlider;
+    CEdit m_calories;
+    CStatic m_weightText;
+    CSliderCtrl m_weightSlider;
+
+    COleDateTime m_date;
+    bool m_bDiaryOpen = false;
+    bool m_bSettingHeightSlider = false;
+    bool m_bSettingWeightSlider = false;
+    CBodyMeasures m_measures;
+};

@@ -1,0 +1,132 @@
+#include "foods/FoodsDlg.h"
+
+#include "platform/DialogRules.h"
+#include "res/resource.h"
+#include "store/FormatBuffer.h"
+
+namespace {
+
+struct ListColumn {
+    const char* heading;
+    int format;
+    int width;  // pixels
+};
+
+constexpr ListColumn kListColumns[] = {
+    {"Catergory", LVCFMT_LEFT, 120},
+    {"Description", LVCFMT_LEFT, 300},
+    {"Calories", LVCFMT_CENTER, 70},
+    {"Amount", LVCFMT_LEFT, 70},
+};
+
+const char* TextOf(const CByteBuffer& buffer) {
+    return buffer.GetText() != nullptr ? buffer.GetText() : "";
+}
+
+}  // namespace
+
+const MessageMapEntry<CFoodsDlg> CFoodsDlg::kMessageMap[] = {
+    {EN_CHANGE, IDC_FOOD_SEARCH, &CFoodsDlg::Search},
+    {BN_CLICKED, IDC_SORT_CALORIES, &CFoodsDlg::OnSortByCalories},
+    {BN_CLICKED, IDC_SORT_CATEGORY, &CFoodsDlg::OnSortByCategory},
+    {BN_CLICKED, IDC_SORT_DESCRIPTION, &CFoodsDlg::OnSortByDescription},
+    {BN_CLICKED, IDC_SORT_NONE, &CFoodsDlg::OnSortByNone},
+};
+
+CFoodsDlg::CFoodsDlg(CWnd* parent) : CDialog(IDD_FOODS, parent) {}
+
+void CFoodsDlg::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_FOOD_SEARCH, m_searchBox);
+    DDX_Control(pDX, IDC_FOOD_LIST, m_resultList);
+}
+
+BOOL CFoodsDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_brHollow.CreateStockObject(HOLLOW_BRUSH);
+    int column = 0;
+    for (const ListColumn& listColumn : kListColumns) {
+        m_resultList.InsertColumn(column++, listColumn.heading, listColumn.format,
+                                  listColumn.width);
+    }
+    CheckDlgButton(IDC_SORT_NONE, BST_CHECKED);
+    return TRUE;
+}
+
+void CFoodsDlg::OnShowWindow(BOOL show, UINT status) {
+    CDialog::OnShowWindow(show, status);
+    OpenFoodTable();
+}
+
+BOOL CFoodsDlg::OnControlNotify(UINT code, int id) {
+    return DispatchMessageMap(this, kMessageMap, code, id);
+}
+
+BOOL CFoodsDlg::PreTranslateMessage(MSG* msg) {
+    NeutraliseEnterAndEscape(msg);
+    return CDialog::PreTranslateMessage(msg);
+}
+
+CBrush* CFoodsDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT ctlColor) {
+    CBrush* baseBrush = CDialog::OnCtlColor(pDC, pWnd, ctlColor);
+    return HollowBackgroundBrush(pDC, ctlColor, baseBrush, &m_brHollow);
+}
+
+bool CFoodsDlg::OpenFoodTable() {
+    if (m_foodTable.Open(kFoodsFile) || m_foodTable.OpenOrCreate(kFoodsFile)) {
+        m_bUsable = true;
+        return true;
+    }
+    return false;
+}
+
+void CFoodsDlg::Search() {
+    if (OpenFoodTable() && SearchFoods(m_foodTable, m_searchBox.GetWindowText())) {
+        FillList();
+    }
+}
+
+void CFoodsDlg::FillList() {
+    m_resultList.DeleteAllItems();
+    if (!m_bUsable || !m_foodTable.m_open || m_foodTable.m_recordCount == 0) {
+        return;
+    }
+    m_foodTable.MoveFirst();
+    for (int row = 0; !m_foodTable.IsEOF(); ++row) {
+        AddListRow(row);
+        if (!m_foodTable.MoveNext()) {
+            break;
+        }
+    }
+    m_resultList.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+void CFoodsDlg::AddListRow(int row) {
+    m_resultList.InsertItem(row, TextOf(m_foodTable.m_strType));
+    m_resultList.SetItemText(row, 1, TextOf(m_foodTable.m_strDescription));
+    CByteBuffer calories;
+    FormatBuffer(calories, "%i", m_foodTable.m_nCalories);
+    m_resultList.SetItemText(row, 2, TextOf(calories));
+    m_resultList.SetItemText(row, 3, TextOf(m_foodTable.m_strAmount));
+}
+
+void CFoodsDlg::SortBy(FoodSort sort) {
+    m_foodTable.m_sort.AssignText(FoodSortText(sort));
+    Search();
+}
+
+void CFoodsDlg::OnSortByNone() {
+    SortBy(FoodSort::None);
+}
+
+void CFoodsDlg::OnSortByCalories() {
+    SortBy(FoodSort::Calories);
+}
+
+void CFoodsDlg::OnSortByCategory() {
+    SortBy(FoodSort::Category);
+}
+
+void CFoodsDlg::OnSortByDescription() {
+    SortBy(FoodSort::Description);
+}

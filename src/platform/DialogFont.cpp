@@ -1,0 +1,121 @@
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QRadioButton>
+#include <QStyle>
+#include <iterator>
+#include <optional>
+
+#include "platform/ControlWidgets.h"
+#include "platform/DcState.h"
+#include "platform/DialogFontQt.h"
+#include "platform/DialogTemplate.h"
+#include "platform/QtText.h"
+#include "platform/Units.h"
+
+namespace {
+
+struct Candidate {
+    const char* face;
+    double points;
+};
+
+// In order of preference: Arial's metrics at the templates' size first, then smaller and other
+// faces.
+constexpr Candidate kCandidates[] = {
+    {"Liberation Sans", 8.0}, {"Liberation Sans", 7.5}, {"DejaVu Sans", 7.5},
+    {"Liberation Sans", 7.0}, {"DejaVu Sans", 7.0},     {"Liberation Sans Narrow", 8.0},
+};
+
+std::optional<QFont> g_dialogFont;
+
+QFont MakeFont(const Candidate& candidate) {
+    QFont font(QString::fromLatin1(candidate.face));
+    font.setPointSizeF(candidate.points);
+    return font;
+}
+
+// The width a caption needs in its control, or 0 for a control that shows no caption.
+int NeededWidth(ControlKind kind, const QString& caption, const QFont& font) {
+    const QFontMetrics metrics(font);
+    switch (kind) {
+        case ControlKind::RadioButton: {
+            QRadioButton probe(caption);
+            probe.setFont(font);
+            return probe.sizeHint().width();
+        }
+        case ControlKind::GroupBox:
+            return GroupBoxWidget::NeededWidth(metrics, caption);
+        case ControlKind::PushButton: {
+            const QStyle* style = QApplication::style();
+            return metrics.horizontalAdvance(caption) +
+                   style->pixelMetric(QStyle::PM_ButtonMargin) +
+                   2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        }
+        case ControlKind::Static:
+            return metrics.horizontalAdvance(caption);
+        default:
+            return 0;
+    }
+}
+
+std::vector<ClippedCaption> ClippedCaptionsWith(const QFont& font) {
+    std::vector<ClippedCaption> clipped;
+    const int dpi = ScreenLogPixels();
+    const int textHeight = QFontMetrics(font).height();
+    for (const DialogTemplate* dialog : AllDialogTemplates()) {
+        for (const ControlTemplate& control : dialog->controls) {
+            const QString caption = ToQString(control.caption != nullptr ? control.caption : "");
+            const int needed = caption.isEmpty() ? 0 : NeededWidth(control.kind, caption, font);
+            if (needed == 0) {
+                continue;
+            }
+            const int width = DialogUnitsToPixelsX(control.x + control.cx, dpi) -
+                              DialogUnitsToPixelsX(control.x, dpi);
+            const int height = DialogUnitsToPixelsY(control.y + control.cy, dpi) -
+                               DialogUnitsToPixelsY(control.y, dpi);
+            if (needed > width || textHeight > height) {
+                clipped.push_back({dialog->id, control.id, FromQString(caption), needed, width,
+                                   textHeight, height});
+            }
+        }
+    }
+    return clipped;
+}
+
+QFont ChooseDialogFont() {
+    for (const Candidate& candidate : kCandidates) {
+        const QFont font = MakeFont(candidate);
+        if (ClippedCaptionsWith(font).empty()) {
+            return font;
+        }
+    }
+    return MakeFont(kCandidates[std::size(kCandidates) - 1]);  // the narrowest
+}
+
+}  // namespace
+
+QFont DialogQFont() {
+    if (QCoreApplication::instance() == nullptr) {
+        return QFont();  // nothing to measure with yet
+    }
+    if (!g_dialogFont) {
+        g_dialogFont = ChooseDialogFont();
+    }
+    return *g_dialogFont;
+}
+
+void InstallDialogFont() {
+    g_dialogFont = ChooseDialogFont();
+    qAddPostRoutine([] { g_dialogFont.reset(); });
+}
+
+std::vector<ClippedCaption> FindClippedCaptions() {
+    return ClippedCaptionsWith(DialogQFont());
+}
+
+std::string DialogFontName() {
+    const QFont font = DialogQFont();
+    return FromQString(QFontInfo(font).family()) + " " +
+           FromQString(QString::number(font.pointSizeF())) + "pt";
+}

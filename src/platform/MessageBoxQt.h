@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "platform/MessageBox.h"
+
+// The program's name, the caption of its message boxes.
+std::string ProgramName();
+// A modal message box over the owner's window (or the test hook's answer); returns IDOK, IDYES
+// or IDNO.
+int ShowMessageBox(QWidget* owner, const std::string& text, const std::string& caption, UINT type);

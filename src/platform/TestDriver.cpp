@@ -1,0 +1,187 @@
+#include "platform/TestDriver.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include "platform/ControlWidgets.h"
+#include "platform/DcState.h"
+#include "platform/DialogWidget.h"
+#include "platform/KeyRouting.h"
+#include "platform/QtText.h"
+#include "platform/SystemMenu.h"
+
+namespace TestDriver {
+
+namespace {
+
+QWidget* WidgetOf(const CWnd* window) {
+    return window != nullptr ? window->Widget() : nullptr;
+}
+
+void SendMouse(QWidget* widget, QEvent::Type type, const QPoint& at, Qt::MouseButtons held) {
+    QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// A mouse press also gives the focus to a control that takes it from the mouse.
+void PressAt(QWidget* widget, const QPoint& at) {
+    if (widget->isEnabled() && (widget->focusPolicy() & Qt::ClickFocus) != 0) {
+        if (!widget->isActiveWindow()) {
+            widget->window()->activateWindow();
+            QCoreApplication::processEvents();  // the activation arrives as an event
+        }
+        widget->setFocus(Qt::MouseFocusReason);
+    }
+    SendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton);
+}
+
+void ReleaseAt(QWidget* widget, const QPoint& at) {
+    SendMouse(widget, QEvent::MouseButtonRelease, at, Qt::NoButton);
+}
+
+QString KeyText(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Return:
+            return QStringLiteral("\r");
+        case Qt::Key_Escape:
+            return QStringLiteral("\x1b");
+        case Qt::Key_Tab:
+            return QStringLiteral("\t");
+        case Qt::Key_Space:
+            return QStringLiteral(" ");
+        default:
+            return qtKey >= Qt::Key_0 && qtKey <= Qt::Key_Z ? QString(QChar(qtKey)).toLower()
+                                                            : QString();
+    }
+}
+
+}  // namespace
+
+void ProcessEvents() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Click(CWnd* button) {
+    Press(button);
+    Release(button);
+}
+
+void Press(CWnd* button) {
+    if (QWidget* widget = WidgetOf(button)) {
+        PressAt(widget, widget->rect().center());
+    }
+}
+
+void Release(CWnd* button) {
+    if (QWidget* widget = WidgetOf(button)) {
+        ReleaseAt(widget, widget->rect().center());
+    }
+}
+
+void Type(CWnd* edit, const std::string& text) {
+    auto* line = dynamic_cast<QLineEdit*>(WidgetOf(edit));
+    if (line == nullptr || !line->isEnabled() || line->isReadOnly()) {
+        return;
+    }
+    line->setFocus(Qt::OtherFocusReason);
+    line->selectAll();
+    line->insert(ToQString(text));
+}
+
+void PressKey(CWnd* target, UINT virtualKey, bool alt) {
+    QWidget* widget = WidgetOf(target);
+    if (widget == nullptr) {
+        return;
+    }
+    const int key = QtKeyFor(virtualKey);
+    const Qt::KeyboardModifiers modifiers = alt ? Qt::AltModifier : Qt::NoModifier;
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, KeyText(key));
+    QCoreApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, KeyText(key));
+    QCoreApplication::sendEvent(widget, &release);
+}
+
+void DragSlider(CSliderCtrl* slider, int position) {
+    auto* widget = dynamic_cast<SliderWidget*>(WidgetOf(slider));
+    if (widget == nullptr) {
+        return;
+    }
+    const QPoint drop = widget->DropPointFor(position);
+    PressAt(widget, widget->ThumbCentre());
+    SendMouse(widget, QEvent::MouseMove, drop, Qt::LeftButton);
+    ReleaseAt(widget, drop);
+}
+
+void PickDate(CWnd* picker, int year, int month, int day) {
+    if (auto* date = dynamic_cast<QDateEdit*>(WidgetOf(picker))) {
+        date->setDate(QDate(year, month, day));
+    }
+}
+
+void RightClick(CWnd* window, int x, int y) {
+    QWidget* widget = WidgetOf(window);
+    if (widget == nullptr) {
+        return;
+    }
+    QWidget* under = widget->childAt(x, y);
+    QWidget* target = under != nullptr ? under : widget;
+    const QPoint at = target->mapFrom(widget, QPoint(x, y));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+    QCoreApplication::sendEvent(target, &event);
+}
+
+void ChooseSystemMenu(CWnd* window, UINT id) {
+    if (window == nullptr) {
+        return;
+    }
+    QMenu menu;
+    FillSystemMenu(menu, *window);
+    for (QAction* action : menu.actions()) {
+        if (!action->isSeparator() && action->data().toUInt() == id) {
+            action->trigger();
+            return;
+        }
+    }
+}
+
+COLORREF GrabPixel(CWnd* window, int x, int y, const std::string& savePngPath) {
+    QWidget* widget = WidgetOf(window);
+    if (widget == nullptr) {
+        return CLR_INVALID;
+    }
+    const QImage image = widget->grab().toImage();
+    if (!savePngPath.empty()) {
+        image.save(ToQString(savePngPath), "PNG");
+    }
+    return image.valid(x, y) ? ToColorRef(image.pixel(x, y)) : CLR_INVALID;
+}
+
+void WhenModalRuns(std::function<void(CDialog&)> action) {
+    NextModalAction() = std::move(action);
+}
+
+std::vector<std::string> TakeOpenMenu() {
+    std::vector<std::string> entries;
+    auto* menu = dynamic_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) {
+        return entries;
+    }
+    for (const QAction* action : menu->actions()) {
+        entries.push_back(action->isSeparator() ? std::string() : FromQString(action->text()));
+    }
+    menu->close();
+    return entries;
+}
+
+bool IsSeparateWindow(CWnd* window) {
+    const QWidget* widget = WidgetOf(window);
+    return widget != nullptr && widget->isWindow();
+}
+
+}  // namespace TestDriver

@@ -1,0 +1,21 @@
+# morvane_platform: the windows, painting, message boxes and the browser call, on Qt 6 Widgets.
+morvane_library(morvane_platform
+  SOURCES
+    Browser.cpp ControlWidgets.cpp Controls.cpp Dc.cpp Dialog.cpp DialogFont.cpp
+    DialogWidget.cpp Gdi.cpp KeyRouting.cpp LayerApplication.cpp MessageBox.cpp Painting.cpp
+    QtText.cpp SystemMenu.cpp TestDriver.cpp WinApp.cpp Wnd.cpp WndLink.cpp
+  LIBS morvane_platform_core morvane_res Qt6::Widgets)
+
+# The pictures of res/bitmaps, reached as ":/bitmaps/<id>.png".
+file(GLOB morvane_bitmap_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/res/bitmaps/*.png)
+qt_add_resources(morvane_platform bitmaps
+  PREFIX /bitmaps
+  BASE ${PROJECT_SOURCE_DIR}/res/bitmaps
+  FILES ${morvane_bitmap_files})
+
+# The main() of window tests (morvane_test(... GUI)).
+if(MORVANE_TESTS)
+  add_library(morvane_gui_test_main STATIC GuiTestMain.cpp)
+  target_compile_options(morvane_gui_test_main PRIVATE ${MORVANE_WARNINGS})
+  target_link_libraries(morvane_gui_test_main PUBLIC morvane_platform GTest::gtest)
+endif()

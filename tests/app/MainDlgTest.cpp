@@ -1,0 +1,217 @@
+#include "app/MainDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/PanelHostDlg.h"
+#include "platform/Browser.h"
+#include "platform/TestDriver.h"
+#include "res/resource.h"
+#include "support/TempDir.h"
+
+namespace {
+
+// The main window with its two closing paths counted. Escape reaching OnCancel would close it.
+class CountingMainDlg : public CMainDlg {
+public:
+    int m_nOkCalls = 0;
+    int m_nCancelCalls = 0;
+
+protected:
+    void OnOK() override {
+        ++m_nOkCalls;
+        CMainDlg::OnOK();
+    }
+    void OnCancel() override { ++m_nCancelCalls; }
+};
+
+class MainDlgTest : public TempDirTest {
+protected:
+    void SetUp() override {
+        SetBrowserHook([this](const std::string& address) { m_addresses.push_back(address); });
+        ASSERT_TRUE(m_main.Create(IDD_MORVANE_DIALOG));
+        TestDriver::ProcessEvents();
+    }
+    void TearDown() override { SetBrowserHook(nullptr); }
+
+    CWnd* Panel(int index) const { return m_main.Host()->Panel(index); }
+
+    std::vector<int> VisiblePanels() const {
+        std::vector<int> visible;
+        for (int index : {PANEL_DIARY, PANEL_FOODS, PANEL_STATS}) {
+            if (Panel(index) != nullptr && Panel(index)->IsWindowVisible()) {
+                visible.push_back(index);
+            }
+        }
+        return visible;
+    }
+
+    void Click(int buttonId) { TestDriver::Click(m_main.GetDlgItem(buttonId)); }
+
+    CRect InMainClient(const CWnd* window) const {
+        CRect rect;
+        window->GetWindowRect(&rect);
+        m_main.ScreenToClient(&rect);
+        return rect;
+    }
+
+    std::vector<std::string> m_addresses;
+    CountingMainDlg m_main;
+};
+
+TEST_F(MainDlgTest, StartsWithTheDiaryPanelAloneInTheFrame) {
+    ASSERT_NE(m_main.Host(), nullptr);
+    ASSERT_EQ(m_main.Host()->PanelCount(), 3);
+    EXPECT_EQ(VisiblePanels(), std::vector<int>{PANEL_DIARY});
+    EXPECT_TRUE(m_main.Host()->IsWindowVisible());
+    EXPECT_EQ(InMainClient(m_main.Host()).TopLeft(),
+              InMainClient(m_main.GetDlgItem(IDC_PANEL_FRAME)).TopLeft());
+}
+
+TEST_F(MainDlgTest, EachButtonLeavesExactlyItsPanelVisible) {
+    const struct {
+        int button;
+        int panel;
+    } presses[] = {{IDC_FOODS, PANEL_FOODS},
+                   {IDC_STATS, PANEL_STATS},
+                   {IDC_DIARY, PANEL_DIARY},
+                   {IDC_DIARY, PANEL_DIARY}};
+    for (const auto& press : presses) {
+        Click(press.button);
+        EXPECT_EQ(VisiblePanels(), std::vector<int>{press.panel}) << press.button;
+    }
+}
+
+TEST_F(MainDlgTest, TheTitleCarriesTheProgramVersion) {
+    EXPECT_EQ(m_main.GetWindowText(), "Morvane  V 8.02");
+}
+
+TEST_F(MainDlgTest, HelpOpensTheHelpPageAndKeepsThePanel) {
+    Click(IDC_FOODS);
+    Click(IDC_HELP_BUTTON);
+    EXPECT_EQ(m_addresses, std::vector<std::string>{"http://" MORVANE_HELP_HOST
+                                                    "/Store/help_files/morvane_help.html"});
+    EXPECT_EQ(VisiblePanels(), std::vector<int>{PANEL_FOODS});
+    EXPECT_TRUE(m_main.IsWindowVisible());
+}
+
+TEST_F(MainDlgTest, EnterAndEscapeNeverCloseOrPressAnything) {
+    const struct {
+        int button;
+        int panel;
+        int control;
+    } places[] = {{IDC_DIARY, PANEL_DIARY, IDC_NAME},
+                  {IDC_FOODS, PANEL_FOODS, IDC_FOOD_SEARCH},
+                  {IDC_STATS, PANEL_STATS, IDC_BMI_BUTTON}};
+    for (UINT key : {VK_RETURN, VK_ESCAPE}) {
+        TestDriver::PressKey(&m_main, key);
+        for (const auto& place : places) {
+            Click(place.button);
+            TestDriver::PressKey(Panel(place.panel)->GetDlgItem(place.control), key);
+            EXPECT_EQ(VisiblePanels(), std::vector<int>{place.panel}) << key;
+        }
+    }
+    EXPECT_EQ(m_main.m_nOkCalls, 0);
+    EXPECT_EQ(m_main.m_nCancelCalls, 0);
+    EXPECT_TRUE(m_main.IsWindowVisible());
+}
+
+TEST_F(MainDlgTest, TheSystemMenuEndsWithTheAboutEntry) {
+    const std::vector<CMenu::Item>& items = m_main.GetSystemMenu(FALSE)->Items();
+    ASSERT_GE(items.size(), 2u);
+    EXPECT_EQ(items[items.size() - 2].flags & MF_SEPARATOR, MF_SEPARATOR);
+    EXPECT_EQ(items.back().id, static_cast<UINT>(IDM_ABOUTBOX));
+    EXPECT_EQ(items.back().text, "&About morvane...");
+}
+
+TEST_F(MainDlgTest, TheAboutEntryOpensTheAboutBox) {
+    std::vector<std::string> shown;
+    const auto closeAboutBox = [&shown](CDialog& dialog) {
+        EXPECT_EQ(dialog.TemplateId(), static_cast<UINT>(IDD_ABOUTBOX));
+        shown.push_back(dialog.GetWindowText());
+        dialog.EndDialog(IDOK);
+    };
+    TestDriver::WhenModalRuns(closeAboutBox);
+    TestDriver::ChooseSystemMenu(&m_main, IDM_ABOUTBOX);
+    // The low four bits of a system command are the desktop's own.
+    TestDriver::WhenModalRuns(closeAboutBox);
+    static_cast<CWnd&>(m_main).OnSysCommand(IDM_ABOUTBOX | 0x3, 0);
+
+    EXPECT_EQ(shown, (std::vector<std::string>{"About Morvane", "About Morvane"}));
+    EXPECT_TRUE(m_main.IsWindowVisible());
+}
+
+TEST_F(MainDlgTest, ButtonsShowTheirPressedFocusAndNormalFaces) {
+    const struct {
+        int id;
+        UINT normal, pressed, focus;
+    } buttons[] = {
+        {IDC_DIARY, IDB_DIARY_NORMAL, IDB_DIARY_PRESSED, IDB_DIARY_FOCUS},
+        {IDC_STATS, IDB_STATS_NORMAL, IDB_STATS_PRESSED, IDB_STATS_FOCUS},
+        {IDC_FOODS, IDB_FOODS_NORMAL, IDB_FOODS_PRESSED, IDB_FOODS_FOCUS},
+        {IDC_HELP_BUTTON, IDB_HELP_NORMAL, IDB_HELP_PRESSED, IDB_HELP_FOCUS},
+    };
+    for (const auto& b : buttons) {
+        auto* button = dynamic_cast<CBitmapButton*>(m_main.GetDlgItem(b.id));
+        ASSERT_NE(button, nullptr);
+        TestDriver::Press(button);
+        EXPECT_EQ(button->CurrentFaceId(), b.pressed) << b.id;
+        TestDriver::Release(button);
+        EXPECT_EQ(button->CurrentFaceId(), b.focus) << b.id;
+        m_main.GetDlgItem(b.id == IDC_DIARY ? IDC_STATS : IDC_DIARY)->SetFocus();
+        EXPECT_EQ(button->CurrentFaceId(), b.normal) << b.id;
+    }
+}
+
+TEST_F(MainDlgTest, TheBackgroundTileRepeatsOverAWindowLargerThanIt) {
+    const COLORMAP blackToButtonFace = {RGB(0, 0, 0), GetSysColor(COLOR_BTNFACE)};
+    CBitmap tile;
+    ASSERT_TRUE(tile.LoadMappedBitmap(IDB_BACKGROUND, 0, &blackToButtonFace, 1));
+    BITMAP size;
+    tile.GetBitmap(&size);
+    const int w = size.bmWidth;
+    const int h = size.bmHeight;
+    m_main.MoveWindow(0, 0, 2 * w + 100, 2 * h + 50);
+    TestDriver::ProcessEvents();
+
+    // Points in the second and third tiles, clear of every control.
+    const CPoint points[] = {{w + 5, 5}, {w + 300, 300}, {30, h + 40}, {2 * w + 50, 2 * h + 20}};
+    for (const CPoint& at : points) {
+        EXPECT_EQ(TestDriver::GrabPixel(&m_main, at.x, at.y), tile.GetPixel(at.x % w, at.y % h))
+            << at.x << "," << at.y;
+    }
+}
+
+// The foods and statistics panels erase nothing, so what lies beneath them shows through.
+TEST_F(MainDlgTest, OnlyTheDiaryPanelPaintsItsOwnBackground) {
+    const struct {
+        int panel;
+        bool paints;
+    } panels[] = {{PANEL_DIARY, true}, {PANEL_FOODS, false}, {PANEL_STATS, false}};
+    for (const auto& p : panels) {
+        CImageDC beneath(8, 8);
+        const COLORREF before = beneath.GetPixel(4, 4);
+        EXPECT_TRUE(Panel(p.panel)->OnEraseBkgnd(&beneath));
+        EXPECT_EQ(beneath.GetPixel(4, 4), p.paints ? GetSysColor(COLOR_BTNFACE) : before)
+            << p.panel;
+    }
+}
+
+// Only the dialog's own background and list boxes lose their brush; controls keep theirs.
+TEST_F(MainDlgTest, TheMainWindowBackgroundIsHollowAndItsControlsKeepTheirColours) {
+    CWnd& window = m_main;
+    for (UINT kind = CTLCOLOR_MSGBOX; kind <= CTLCOLOR_STATIC + 2; ++kind) {
+        CImageDC dc(4, 4);
+        dc.SetTextColor(RGB(1, 2, 3));
+        const CBrush* brush = window.OnCtlColor(&dc, &window, kind);
+        const bool hollow =
+            kind == CTLCOLOR_LISTBOX || kind == CTLCOLOR_DLG || kind > CTLCOLOR_STATIC;
+        ASSERT_NE(brush, nullptr);
+        EXPECT_EQ(brush->IsHollow(), hollow) << kind;
+        EXPECT_EQ(dc.GetTextColor(), hollow ? RGB(0, 0, 0) : RGB(1, 2, 3)) << kind;
+    }
+}
+
+}  // namespace

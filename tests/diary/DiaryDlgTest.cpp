@@ -1,0 +1,426 @@
+#include "diary/DiaryDlg.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <clocale>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/MessageBox.h"
+#include "platform/TestDriver.h"
+#include "res/resource.h"
+#include "store/SqlProbe.h"
+#include "support/TempDir.h"
+
+namespace {
+
+constexpr const char* kDiaryFile = "morvane.qeldb";
+constexpr const char* kCompleteFirst = "You must complete your current diary entry, name and age!";
+constexpr const char* kConfirmNew = "Are you sure you wish to save this record?";
+constexpr const char* kConfirmEdit = "Are you sure you wish to edit this record?";
+
+// The panel with its table in reach, so a test can make the file fail beneath it.
+class PanelUnderTest : public CDiaryDlg {
+public:
+    CDiaryTable& Table() { return m_table; }
+};
+
+struct Entry {
+    const char* name;
+    int age;
+    int gender;
+    double weight;
+    double height;
+    int activity;
+    const char* format;
+};
+
+// A diary file as the program lays it out, one row per entry, row ids from 1 up; every BMI is
+// 99.5 so a test can tell whether a save touched it.
+void WriteDiary(const std::vector<Entry>& entries) {
+    RawConnection raw(kDiaryFile);
+    raw.Exec(
+        "CREATE TABLE [Settings] ( [Name] TEXT,[Age] INT,[Gender] INT,[Weight] DOUBLE,"
+        "[Height] DOUBLE,[Calories] DOUBLE,[Activity] INT,[Date] TEXT,[Format] TEXT,"
+        "[BMI] DOUBLE,[BMR] DOUBLE)");
+    for (const Entry& e : entries) {
+        char* sql = sqlite3_mprintf(
+            "INSERT INTO Settings VALUES(%Q,%d,%d,%f,%f,1800,%d,'2010/03/01',%Q,99.5,1600)", e.name,
+            e.age, e.gender, e.weight, e.height, e.activity, e.format);
+        raw.Exec(sql);
+        sqlite3_free(sql);
+    }
+}
+
+// Every stored row, read past the record store.
+std::string DumpDiary() {
+    std::string dump;
+    RawConnection raw(kDiaryFile);
+    sqlite3_exec(
+        raw.m_db, "SELECT ROWID, * FROM Settings ORDER BY ROWID",
+        [](void* out, int columns, char** values, char**) {
+            for (int i = 0; i < columns; ++i) {
+                *static_cast<std::string*>(out) +=
+                    std::string(values[i] ? values[i] : "<null>") + "|";
+            }
+            *static_cast<std::string*>(out) += "\n";
+            return 0;
+        },
+        &dump, nullptr);
+    return dump;
+}
+
+std::string Stored(const std::string& sql) {
+    return RawConnection(kDiaryFile).Text(sql);
+}
+
+double StoredNumber(const std::string& sql) {
+    return std::stod(Stored(sql));
+}
+
+double FemaleBmr(double w, double h, double a) {
+    return 655 + 9.56 * w + 1.85 * h - 4.68 * a;
+}
+double MaleBmr(double w, double h, double a) {
+    return 66 + 13.75 * w + 5.0 * h - 6.76 * a;
+}
+
+const Entry kProfile = {"Ann", 34, 0, 70.0, 175.0, 3, "Metric"};
+
+class DiaryDlgTest : public TempDirTest {
+protected:
+    void SetUp() override {
+        SetMessageBoxHook([this](const std::string& text, const std::string&, UINT type) {
+            m_messages.push_back(text);
+            return type == MB_YESNO ? m_answer : IDOK;
+        });
+    }
+    void TearDown() override {
+        m_panel.reset();
+        SetMessageBoxHook(nullptr);
+    }
+
+    void OpenPanel() {
+        m_panel = std::make_unique<PanelUnderTest>();
+        ASSERT_TRUE(m_panel->Create(IDD_DIARY));
+        m_panel->ShowWindow(SW_SHOW);
+    }
+    void Reshow() {
+        m_panel->ShowWindow(SW_HIDE);
+        m_panel->ShowWindow(SW_SHOW);
+    }
+    CWnd* Item(int id) { return m_panel->GetDlgItem(id); }
+    CSliderCtrl* Slider(int id) { return dynamic_cast<CSliderCtrl*>(Item(id)); }
+    void Click(int id) { TestDriver::Click(Item(id)); }
+    void Type(int id, const std::string& text) { TestDriver::Type(Item(id), text); }
+    std::string Text(int id) { return m_panel->GetDlgItemText(id); }
+    bool Checked(int id) { return m_panel->IsDlgButtonChecked(id) == BST_CHECKED; }
+    std::string LastMessage() { return m_messages.empty() ? "" : m_messages.back(); }
+    void NewEntry(const std::string& calories) {
+        Click(IDC_CREATE_NEW_ENTRY);
+        Type(IDC_CALORIES, calories);
+        Click(IDC_SAVE);
+    }
+
+    std::unique_ptr<PanelUnderTest> m_panel;
+    std::vector<std::string> m_messages;
+    int m_answer = IDYES;
+};
+
+TEST_F(DiaryDlgTest, NewDiaryIsSeededAndTakesEntriesOnlyOnceTheProfileIsComplete) {
+    OpenPanel();
+    const std::string today = COleDateTime::GetCurrentTime().Format("%Y-%m-%d");
+    EXPECT_EQ(DumpDiary(), "1||0|0|50.0|110.0|1500.0|0|" + today + "|Metric|20.0|2200.0|\n");
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 1");
+    EXPECT_TRUE(Item(IDC_NAME)->IsWindowEnabled());
+
+    Click(IDC_CREATE_NEW_ENTRY);
+    EXPECT_EQ(LastMessage(), kCompleteFirst);
+    Type(IDC_NAME, "Ann");
+    Type(IDC_AGE, "0");
+    Click(IDC_SAVE);
+    EXPECT_EQ(m_messages.at(1), kConfirmEdit);
+    Click(IDC_CREATE_NEW_ENTRY);
+    EXPECT_EQ(LastMessage(), kCompleteFirst);
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 1");
+
+    Type(IDC_AGE, "34");
+    Click(IDC_SAVE);
+    m_messages.clear();
+    Click(IDC_CREATE_NEW_ENTRY);
+    EXPECT_TRUE(m_messages.empty());
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "");
+    EXPECT_EQ(Text(IDC_CALORIES), "");
+    EXPECT_FALSE(Item(IDC_NAME)->IsWindowEnabled());
+    EXPECT_FALSE(Item(IDC_METRIC)->IsWindowEnabled());
+}
+
+TEST_F(DiaryDlgTest, SaveAppendsAfterTheLargestRowIdAndReadsTheLeadingIntegerOfCalories) {
+    WriteDiary({kProfile, kProfile});
+    RawConnection(kDiaryFile).Exec("UPDATE Settings SET ROWID = 7 WHERE ROWID = 2");
+    OpenPanel();
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 7");
+    EXPECT_FALSE(Item(IDC_NAME)->IsWindowEnabled());
+
+    const struct {
+        const char* typed;
+        const char* stored;
+    } cases[] = {{"1500 kcal", "1500.0"}, {"lots", "0.0"}, {"  -20x", "-20.0"}};
+    int rowId = 8;
+    for (const auto& c : cases) {
+        m_messages.clear();
+        NewEntry(c.typed);
+        EXPECT_EQ(LastMessage(), kConfirmNew);
+        EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record " + std::to_string(rowId));
+        EXPECT_EQ(Stored("SELECT Calories FROM Settings WHERE ROWID = " + std::to_string(rowId)),
+                  c.stored)
+            << c.typed;
+        ++rowId;
+    }
+}
+
+TEST_F(DiaryDlgTest, BlankNameLeavesTheEditPendingUntilNavigationCancelsIt) {
+    WriteDiary({kProfile, kProfile, kProfile});
+    OpenPanel();
+    const std::string before = DumpDiary();
+    Click(IDC_FIRST);
+    Type(IDC_NAME, "   ");
+    Click(IDC_SAVE);
+    EXPECT_EQ(LastMessage(), "Check Name Field");
+    Click(IDC_LAST);
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 1");
+    EXPECT_EQ(Text(IDC_NAME), "Ann");
+    EXPECT_EQ(DumpDiary(), before);
+}
+
+TEST_F(DiaryDlgTest, NavigationWrapsAroundAndStaysPutInAOneRowDiary) {
+    WriteDiary({kProfile});
+    OpenPanel();
+    Click(IDC_NEXT);
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 1");
+    Click(IDC_PREVIOUS);
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 1");
+
+    NewEntry("1000");
+    NewEntry("2000");
+    Click(IDC_NEXT);
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 1");
+    EXPECT_TRUE(Item(IDC_FEMALE)->IsWindowEnabled());
+    Click(IDC_PREVIOUS);
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 3");
+    EXPECT_EQ(Text(IDC_CALORIES), "2000");
+    EXPECT_FALSE(Item(IDC_FEMALE)->IsWindowEnabled());
+    EXPECT_EQ(Text(IDC_HELP_TEXT),
+              "You can edit this diary entry by typing in your new values and saving. To add a "
+              "new entry, click on the Create New Entry button. To navigate to another using < "
+              "or >.");
+}
+
+TEST_F(DiaryDlgTest, NewEntryWithNoExerciseStoresTheCalorieNeedForFactorOnePointTwo) {
+    WriteDiary({kProfile});
+    OpenPanel();
+    EXPECT_TRUE(Checked(IDC_HARD_EXERCISE));
+    NewEntry("1500");
+    EXPECT_NEAR(StoredNumber("SELECT BMR FROM Settings WHERE ROWID = 2"),
+                FemaleBmr(70, 175, 34) * 1.2, 1e-9);
+    EXPECT_NEAR(StoredNumber("SELECT BMI FROM Settings WHERE ROWID = 2"), 70 / (1.75 * 1.75), 1e-9);
+}
+
+TEST_F(DiaryDlgTest, UnitRadiosReRangeBothSlidersWithoutWriting) {
+    WriteDiary({kProfile});
+    OpenPanel();
+    const std::string before = DumpDiary();
+    Click(IDC_IMPERIAL);
+    CSliderCtrl* weight = Slider(IDC_WEIGHT_SLIDER);
+    CSliderCtrl* height = Slider(IDC_HEIGHT_SLIDER);
+    ASSERT_NE(weight, nullptr);
+    ASSERT_NE(height, nullptr);
+    EXPECT_EQ(weight->GetPos(), 154);
+    EXPECT_EQ(weight->GetRangeMin(), 112);
+    EXPECT_EQ(weight->GetRangeMax(), 364);
+    EXPECT_EQ(weight->GetTicFreq(), 14);
+    EXPECT_EQ(height->GetPos(), 69);
+    EXPECT_EQ(height->GetRangeMin(), 42);
+    EXPECT_EQ(height->GetRangeMax(), 84);
+    EXPECT_EQ(Text(IDC_WEIGHT_TEXT), "Weight 11 stones 0 pounds");
+    EXPECT_EQ(Text(IDC_HEIGHT_TEXT), "Height 5 feet 9 inches");
+    EXPECT_EQ(DumpDiary(), before);
+}
+
+TEST_F(DiaryDlgTest, ReleasedSliderSetsTheMeasuresThatAreSaved) {
+    WriteDiary({kProfile});
+    OpenPanel();
+    TestDriver::DragSlider(Slider(IDC_WEIGHT_SLIDER), 80);
+    EXPECT_EQ(Text(IDC_WEIGHT_TEXT), "Weight 80 kilos");
+    Click(IDC_IMPERIAL);
+    TestDriver::DragSlider(Slider(IDC_HEIGHT_SLIDER), 72);
+    EXPECT_EQ(Text(IDC_HEIGHT_TEXT), "Height 6 feet 0 inches");
+    Click(IDC_SAVE);
+    EXPECT_NEAR(StoredNumber("SELECT Weight FROM Settings"), 80, 1e-9);
+    EXPECT_NEAR(StoredNumber("SELECT Height FROM Settings"), 72 * 2.54, 1e-9);
+    EXPECT_NEAR(StoredNumber("SELECT BMI FROM Settings"), 80 / (1.8288 * 1.8288), 1e-9);
+}
+
+TEST_F(DiaryDlgTest, SavingTheProfileCopiesUnitsAndGenderToEveryRowInOneTransaction) {
+    WriteDiary({kProfile,
+                {"Ann", 40, 0, 90.0, 160.0, 1, "Metric"},
+                {"Ann", 50, 0, 60.0, 190.0, 4, "Metric"}});
+    OpenPanel();
+    Click(IDC_FIRST);
+    Click(IDC_IMPERIAL);
+    Click(IDC_MALE);
+    StatementLog log(m_panel->Table().m_db);
+    Click(IDC_SAVE);
+
+    int transactions = 0;
+    for (const std::string& statement : log.m_statements) {
+        transactions += statement.rfind("BEGIN", 0) == 0 || statement.rfind("COMMIT", 0) == 0;
+    }
+    EXPECT_EQ(transactions, 2);
+    EXPECT_EQ(Stored("SELECT group_concat(Format || Gender || BMI, ',') FROM Settings"),
+              "Imperial1" + Stored("SELECT BMI FROM Settings WHERE ROWID = 1") +
+                  ",Imperial199.5,Imperial199.5");
+    EXPECT_NEAR(StoredNumber("SELECT BMR FROM Settings WHERE ROWID = 2"),
+                MaleBmr(90, 160, 40) * 1.375, 1e-9);
+    EXPECT_NEAR(StoredNumber("SELECT BMR FROM Settings WHERE ROWID = 3"),
+                MaleBmr(60, 190, 50) * 1.9, 1e-9);
+
+    Click(IDC_METRIC);
+    Reshow();
+    EXPECT_TRUE(Checked(IDC_IMPERIAL));
+    EXPECT_FALSE(Checked(IDC_METRIC));
+}
+
+TEST_F(DiaryDlgTest, PickedDateIsStoredInOneFormWhateverTheLocale) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "C.UTF-8"}) {
+        if (std::setlocale(LC_ALL, name) != nullptr) {
+            break;
+        }
+    }
+    WriteDiary({kProfile});
+    OpenPanel();
+    Click(IDC_CREATE_NEW_ENTRY);
+    Type(IDC_CALORIES, "1500");
+    TestDriver::PickDate(Item(IDC_ENTRY_DATE), 2010, 3, 7);
+    Click(IDC_SAVE);
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_EQ(Stored("SELECT Date FROM Settings WHERE ROWID = 2"), "2010/03/07");
+}
+
+// A write left pending by a refused save never takes an entry of the other kind.
+TEST_F(DiaryDlgTest, PendingEditThenNewEntryWritesOnlyTheNewRow) {
+    WriteDiary({kProfile, kProfile});
+    OpenPanel();
+    const std::string before = DumpDiary();
+    Type(IDC_CALORIES, " ");
+    Click(IDC_SAVE);
+    EXPECT_EQ(LastMessage(), "Check Calorie Field");
+    NewEntry("2100");
+    EXPECT_EQ(LastMessage(), kConfirmNew);
+    EXPECT_EQ(Stored("SELECT Calories FROM Settings WHERE ROWID = 3"), "2100.0");
+    EXPECT_EQ(DumpDiary().substr(0, before.size()), before);
+}
+
+TEST_F(DiaryDlgTest, PendingNewEntryThenEditWritesOnlyTheShownRow) {
+    WriteDiary({kProfile, kProfile});
+    OpenPanel();
+    Click(IDC_CREATE_NEW_ENTRY);
+    Click(IDC_SAVE);
+    EXPECT_EQ(LastMessage(), "Check Calorie Field");
+    Reshow();
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 2");
+    EXPECT_EQ(Text(IDC_CALORIES), "1800");
+    Type(IDC_CALORIES, "2100");
+    Click(IDC_SAVE);
+    EXPECT_EQ(LastMessage(), kConfirmEdit);
+    EXPECT_EQ(Stored("SELECT group_concat(Calories, ',') FROM Settings"), "1800.0,2100.0");
+}
+
+// How the file refuses a write, and how it is lifted again.
+struct Refusal {
+    const char* name;
+    const char* reason;
+    void (*apply)(CDiaryTable& table, RawConnection& other);
+    void (*lift)(CDiaryTable& table, RawConnection& other);
+};
+
+const Refusal kRefusals[] = {
+    {"ReadOnly", "attempt to write a readonly database",
+     [](CDiaryTable& t, RawConnection&) { t.Execute("PRAGMA query_only=1"); },
+     [](CDiaryTable& t, RawConnection&) { t.Execute("PRAGMA query_only=0"); }},
+    {"DiskFull", "database or disk is full",
+     [](CDiaryTable& t, RawConnection& o) {
+         t.Execute(("PRAGMA max_page_count=" + o.Text("PRAGMA page_count")).c_str());
+     },
+     [](CDiaryTable& t, RawConnection&) { t.Execute("PRAGMA max_page_count=1000000"); }},
+    {"LockedForWriting", "database is locked",
+     [](CDiaryTable&, RawConnection& o) { o.Exec("BEGIN IMMEDIATE"); },
+     [](CDiaryTable&, RawConnection& o) { o.Exec("ROLLBACK"); }},
+    {"LockedExclusively", "database is locked",
+     [](CDiaryTable&, RawConnection& o) { o.Exec("BEGIN EXCLUSIVE"); },
+     [](CDiaryTable&, RawConnection& o) { o.Exec("ROLLBACK"); }},
+};
+
+void PrintTo(const Refusal& refusal, std::ostream* out) {
+    *out << refusal.name;
+}
+
+class DiaryDlgRefusedWriteTest : public DiaryDlgTest,
+                                 public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(DiaryDlgRefusedWriteTest, SaveSaysWhyKeepsTheTypingAndStoresNothing) {
+    const Refusal& refusal = GetParam();
+    WriteDiary({kProfile, kProfile});
+    OpenPanel();
+    const std::string before = DumpDiary();
+    Click(IDC_FIRST);
+    // Long enough to need new pages of the file.
+    const std::string name(6000, 'N');
+    Type(IDC_NAME, name);
+    Type(IDC_CALORIES, "1234");
+    RawConnection other(kDiaryFile);
+    refusal.apply(m_panel->Table(), other);
+    Click(IDC_SAVE);
+    refusal.lift(m_panel->Table(), other);
+
+    EXPECT_EQ(LastMessage(), std::string("The entry was not saved: ") + refusal.reason + ".");
+    EXPECT_EQ(DumpDiary(), before);
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 1");
+    EXPECT_EQ(Text(IDC_NAME), name);
+    EXPECT_EQ(Text(IDC_CALORIES), "1234");
+
+    // Nothing is left pending: saving again writes the entry and its profile copy.
+    Click(IDC_SAVE);
+    EXPECT_EQ(LastMessage(), kConfirmEdit);
+    EXPECT_EQ(Stored("SELECT count(*) FROM Settings WHERE Name = '" + name + "'"), "2");
+    EXPECT_EQ(Stored("SELECT Calories FROM Settings WHERE ROWID = 1"), "1234.0");
+}
+
+INSTANTIATE_TEST_SUITE_P(Refusals, DiaryDlgRefusedWriteTest, ::testing::ValuesIn(kRefusals),
+                         [](const auto& refusal) { return std::string(refusal.param.name); });
+
+TEST_F(DiaryDlgTest, ProfileCopyThatFailsHalfWayChangesNoRow) {
+    WriteDiary({kProfile, kProfile, kProfile});
+    RawConnection(kDiaryFile)
+        .Exec(
+            "CREATE TRIGGER refuse_row_3 BEFORE UPDATE ON Settings WHEN old.ROWID = 3 "
+            "BEGIN SELECT RAISE(ABORT, 'row 3 refused'); END");
+    OpenPanel();
+    const std::string before = DumpDiary();
+    Click(IDC_FIRST);
+    Click(IDC_IMPERIAL);
+    Click(IDC_SAVE);
+    EXPECT_EQ(LastMessage(), "The entry was not saved: row 3 refused.");
+    EXPECT_EQ(DumpDiary(), before);
+    // The panel is still on the profile row: the next save edits it, and nothing else.
+    RawConnection(kDiaryFile).Exec("DROP TRIGGER refuse_row_3");
+    Click(IDC_SAVE);
+    EXPECT_EQ(Stored("SELECT group_concat(Format, ',') FROM Settings"),
+              "Imperial,Imperial,Imperial");
+}
+
+}  // namespace

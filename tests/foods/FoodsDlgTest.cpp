@@ -1,0 +1,166 @@
+#include "foods/FoodsDlg.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/TestDriver.h"
+#include "res/resource.h"
+#include "support/TempDir.h"
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+const std::vector<FoodRow> kFoods = {
+    {"Dairy", "Boiled egg white", 17, "1 egg"}, {"Egg", "Omelette plain", 154, ""},
+    {"Dairy", "Egg fried", 90, "1 egg"},        {"Pies", "Shepherd's pie baked", 112, "100 g"},
+    {"Pies", "Pork pie cold", 376, "1 pie"},    {"Pies", "Apple pie homemade", 237, "1 slice"},
+};
+
+class FoodsDlgTest : public TempDirTest {
+protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(CFoodTable::WriteFile(kFoodsFile, kFoods, error)) << error;
+    }
+
+    void ShowPanel() {
+        ASSERT_TRUE(m_panel.Create(IDD_FOODS));
+        m_panel.ShowWindow(SW_SHOW);
+    }
+
+    void Type(const std::string& text) { TestDriver::Type(&m_panel.SearchBox(), text); }
+    void Click(int id) { TestDriver::Click(m_panel.GetDlgItem(id)); }
+
+    std::vector<std::string> Listed(int subItem = 1) {
+        std::vector<std::string> texts;
+        for (int item = 0; item < m_panel.ResultList().GetItemCount(); ++item) {
+            texts.push_back(m_panel.ResultList().GetItemText(item, subItem));
+        }
+        return texts;
+    }
+
+    CFoodsDlg m_panel;
+};
+
+TEST_F(FoodsDlgTest, StartsWithFourColumnsAnEmptyListAndNoSortOrder) {
+    ShowPanel();
+    const CListCtrl& list = m_panel.ResultList();
+    std::vector<std::string> columns;
+    for (int i = 0; i < list.GetColumnCount(); ++i) {
+        columns.push_back(list.GetColumnHeading(i) + " " + std::to_string(list.GetColumnWidth(i)) +
+                          " " + std::to_string(list.GetColumnFormat(i)));
+    }
+    EXPECT_THAT(columns, ElementsAre("Catergory 120 0", "Description 300 0", "Calories 70 2",
+                                     "Amount 70 0"));
+    EXPECT_EQ(list.GetItemCount(), 0);
+    EXPECT_EQ(m_panel.IsDlgButtonChecked(IDC_SORT_NONE), BST_CHECKED);
+}
+
+TEST_F(FoodsDlgTest, FoundRowsAreListedWithTheFirstSelectedAndFocused) {
+    ShowPanel();
+    Type("egg");
+    EXPECT_THAT(Listed(0), ElementsAre("Dairy", "Egg", "Dairy"));
+    EXPECT_THAT(Listed(1), ElementsAre("Boiled egg white", "Omelette plain", "Egg fried"));
+    EXPECT_THAT(Listed(2), ElementsAre("17", "154", "90"));
+    EXPECT_THAT(Listed(3), ElementsAre("1 egg", "", "1 egg"));
+    const UINT both = LVIS_SELECTED | LVIS_FOCUSED;
+    EXPECT_EQ(m_panel.ResultList().GetItemState(0, both), both);
+    EXPECT_EQ(m_panel.ResultList().GetItemState(1, both), 0u);
+
+    Type("eggs");
+    EXPECT_THAT(Listed(), IsEmpty());
+}
+
+TEST_F(FoodsDlgTest, OnlyTheThirdCharacterSearchesAndTwoKeepTheLastResults) {
+    ShowPanel();
+    Type("pie");
+    const std::vector<std::string> pies = Listed();
+    ASSERT_THAT(pies, ElementsAre("Shepherd's pie baked", "Pork pie cold", "Apple pie homemade"));
+    Type("e");
+    Type("eg");
+    EXPECT_EQ(Listed(), pies);
+    Type("egg");
+    EXPECT_THAT(Listed(), ElementsAre("Boiled egg white", "Omelette plain", "Egg fried"));
+    Type("eg");
+    EXPECT_THAT(Listed(), ElementsAre("Boiled egg white", "Omelette plain", "Egg fried"));
+}
+
+TEST_F(FoodsDlgTest, SortChoiceReordersTheResultsAndNoneRestoresTheFileOrder) {
+    ShowPanel();
+    Type("pies");
+    Click(IDC_SORT_CALORIES);
+    EXPECT_THAT(Listed(2), ElementsAre("112", "237", "376"));
+    EXPECT_EQ(m_panel.IsDlgButtonChecked(IDC_SORT_NONE), BST_UNCHECKED);
+    Click(IDC_SORT_DESCRIPTION);
+    EXPECT_THAT(Listed(),
+                ElementsAre("Apple pie homemade", "Pork pie cold", "Shepherd's pie baked"));
+    Click(IDC_SORT_NONE);
+    EXPECT_THAT(Listed(),
+                ElementsAre("Shepherd's pie baked", "Pork pie cold", "Apple pie homemade"));
+
+    // With too short a text the order is kept for the next search; the list stays.
+    Type("pi");
+    Click(IDC_SORT_CALORIES);
+    EXPECT_THAT(Listed(),
+                ElementsAre("Shepherd's pie baked", "Pork pie cold", "Apple pie homemade"));
+    Type("pie");
+    EXPECT_THAT(Listed(),
+                ElementsAre("Shepherd's pie baked", "Apple pie homemade", "Pork pie cold"));
+}
+
+TEST_F(FoodsDlgTest, MissingFoodsFileIsCreatedEmptyAndFindsNothing) {
+    std::filesystem::remove(kFoodsFile);
+    ShowPanel();
+    EXPECT_TRUE(std::filesystem::exists(kFoodsFile));
+    Type("egg");
+    EXPECT_THAT(Listed(), IsEmpty());
+}
+
+// Hiding and showing reopen the file with the filter in force; the list stays as it was.
+TEST_F(FoodsDlgTest, SwitchingAwayAndBackKeepsTheListAndAnApostropheBreaksNothing) {
+    ShowPanel();
+    Type("shepherd's");
+    m_panel.ShowWindow(SW_HIDE);
+    m_panel.ShowWindow(SW_SHOW);
+    EXPECT_THAT(Listed(), ElementsAre("Shepherd's pie baked"));
+    Type("pork");
+    EXPECT_THAT(Listed(), ElementsAre("Pork pie cold"));
+}
+
+TEST_F(FoodsDlgTest, EnterAndEscapeInTheSearchBoxDoNothing) {
+    ShowPanel();
+    Type("egg");
+    for (UINT key : {VK_RETURN, VK_ESCAPE}) {
+        TestDriver::PressKey(&m_panel.SearchBox(), key);
+        EXPECT_TRUE(m_panel.IsWindowVisible()) << key;
+        EXPECT_EQ(m_panel.SearchBox().GetWindowText(), "egg") << key;
+        EXPECT_EQ(Listed().size(), 3u) << key;
+    }
+}
+
+TEST_F(FoodsDlgTest, OnlyTheBackgroundAndListBoxesAreLeftUnpainted) {
+    ShowPanel();
+    CImageDC dc(10, 10);
+    for (UINT kind = CTLCOLOR_MSGBOX; kind <= CTLCOLOR_STATIC + 2; ++kind) {
+        dc.SetTextColor(RGB(1, 2, 3));
+        CBrush* base = m_panel.CDialog::OnCtlColor(&dc, &m_panel, kind);
+        CBrush* brush = m_panel.OnCtlColor(&dc, &m_panel, kind);
+        const bool hollow =
+            kind == CTLCOLOR_LISTBOX || kind == CTLCOLOR_DLG || kind > CTLCOLOR_STATIC;
+        if (hollow) {
+            EXPECT_TRUE(brush->IsHollow()) << kind;
+            EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0)) << kind;
+        } else {
+            EXPECT_EQ(brush, base) << kind;
+            EXPECT_EQ(dc.GetTextColor(), RGB(1, 2, 3)) << kind;
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Diary entries written straight to a diary file, for the chart tests and benchmarks.
+struct DiaryRow {
+    std::string date;  // as stored: "%Y/%m/%d"
+    double weight = 70.0;
+    double calories = 2000.0;
+    int activity = 0;
+    double bmi = 22.0;
+    double bmr = 2000.0;
+    std::string format = "Metric";
+};
+
+// Creates the diary file with these rows, in this order, in one transaction.
+bool WriteDiary(const char* path, const std::vector<DiaryRow>& rows);
+
+// The stored date text of the day `offset` days after the given day.
+std::string DiaryDate(int year, int month, int day, int offset = 0);
+
+// `count` rows on consecutive days from the given day, row i with weight 60 + i % 30, calories
+// 1500 + i, BMI 18.5 + i % 12 and BMR 1600.4 + i.
+std::vector<DiaryRow> DailyRows(int count, int year, int month, int day);

@@ -1,0 +1,9 @@
+morvane_test(stats_model_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/ChartGroupTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/ChartDataTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/SeriesColoursTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/ChartLayoutTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/RecentHistoryChartTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/WeightLossChartTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DiaryRows.cpp
+  LIBS morvane_stats_model)

@@ -1,0 +1,106 @@
+// A program killed while it rewrites the whole diary in one transaction: whenever the kill lands,
+// the next opening rolls back what was left half-done, so the diary holds either every row
+// rewritten or none, and nothing else is lost.
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+#include <random>
+#include <string>
+#include <thread>
+
+#include "diary/DiaryTable.h"
+#include "stats/DiaryRows.h"
+#include "store/SqlProbe.h"
+#include "support/TempDir.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr const char* kDiary = "morvane.qeldb";
+constexpr int kDays = 3650;
+constexpr int kKills = 50;
+
+using Clock = std::chrono::steady_clock;
+
+pid_t StartRewrite(const char* format) {
+    const char* const argv[] = {MORVANE_REWRITE_FORMAT, kDiary, format, nullptr};
+    pid_t pid = 0;
+    const int started = posix_spawn(&pid, MORVANE_REWRITE_FORMAT, nullptr, nullptr,
+                                    const_cast<char* const*>(argv), environ);
+    EXPECT_EQ(started, 0) << MORVANE_REWRITE_FORMAT;
+    return started == 0 ? pid : -1;
+}
+
+int WaitFor(pid_t pid) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return status;
+}
+
+// Opens the diary as the program does, which rolls back a half-done transaction, and tells the
+// one Format every row holds; "" when the file does not open whole or the rows disagree.
+std::string FormatOfEveryRow() {
+    CDiaryTable table;
+    if (!table.Open(kDiary) || table.m_recordCount != kDays) {
+        return "";
+    }
+    table.Close();
+    RawConnection raw(kDiary);
+    if (raw.Text("PRAGMA integrity_check") != "ok" ||
+        raw.Text("SELECT COUNT(*) FROM Settings WHERE Calories = 1500 + ROWID - 1") !=
+            std::to_string(kDays) ||
+        raw.Text("SELECT COUNT(DISTINCT Format) FROM Settings") != "1") {
+        return "";
+    }
+    return raw.Text("SELECT Format FROM Settings LIMIT 1");
+}
+
+TEST(InterruptedWriteTest, AKilledRewriteLeavesEveryRowOrNone) {
+    ScopedTempDir dir;
+    ASSERT_TRUE(WriteDiary(kDiary, DailyRows(kDays, 2000, 1, 1)));
+    ASSERT_EQ(FormatOfEveryRow(), "Metric");
+
+    // One run left alone: it rewrites every row, and shows how long a whole run takes here.
+    const Clock::time_point start = Clock::now();
+    const int status = WaitFor(StartRewrite("Imperial"));
+    const auto wholeRun =
+        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_EQ(FormatOfEveryRow(), "Imperial");
+
+    std::mt19937 random(3650);
+    std::uniform_int_distribution<long> delay(0, wholeRun.count());
+    std::string held = "Imperial";
+    int none = 0;
+    int all = 0;
+    int halfDone = 0;  // killed inside the transaction, with its journal left behind
+    for (int kill = 0; kill < kKills; ++kill) {
+        const std::string wanted = held == "Metric" ? "Imperial" : "Metric";
+        const pid_t child = StartRewrite(wanted.c_str());
+        ASSERT_GT(child, 0);
+        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+        ::kill(child, SIGKILL);
+        WaitFor(child);
+        halfDone += std::filesystem::exists(std::string(kDiary) + "-journal") ? 1 : 0;
+
+        const std::string found = FormatOfEveryRow();
+        ASSERT_TRUE(found == held || found == wanted)
+            << "after kill " << kill << " the diary holds " << (found.empty() ? "a mix" : found);
+        (found == held ? none : all) += 1;
+        held = found;
+    }
+    std::cout << "whole run " << wholeRun.count() << " us; " << kKills << " kills: " << none
+              << " left no row changed, " << all << " every row; " << halfDone
+              << " left a half-done transaction\n";
+}
+
+}  // namespace
