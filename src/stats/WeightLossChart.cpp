@@ -44,6 +44,16 @@ int MonthsForward(int from, int to) {
     return ((to - from) % 12 + 12) % 12;
 }
 
+// `days` after `start`, but no later than the calendar's last day, so that entries near the end
+// of year 9999 still fall inside the window.
+COleDateTime WindowEnd(const COleDateTime& start, double days) {
+    const COleDateTime end = start + COleDateTimeSpan(days);
+    if (start.GetStatus() == COleDateTime::valid && end.GetStatus() != COleDateTime::valid) {
+        return COleDateTime(9999, 12, 31, 0, 0, 0);
+    }
+    return end;
+}
+
 }  // namespace
 
 void CWeightLossChart::Build() {
@@ -94,11 +104,11 @@ bool CWeightLossChart::SelectWindow() {
     COleDateTime lower;
     COleDateTime upper;
     if (oldest + COleDateTimeSpan(kWindowDays - kDaysAfterNewest) < newest) {
-        upper = newest + COleDateTimeSpan(kDaysAfterNewest);
+        upper = WindowEnd(newest, kDaysAfterNewest);
         lower = upper - COleDateTimeSpan(kWindowDays);
     } else {
         lower = oldest - COleDateTimeSpan(kDaysBeforeOldest);
-        upper = lower + COleDateTimeSpan(kWindowDays);
+        upper = WindowEnd(lower, kWindowDays);
     }
     // A single entry is shown whatever its date.
     if (table.m_recordCount > 1) {

@@ -1,4 +1,4 @@
-morvane_test(morvane_diary_dlg_test
+morvane_test(DiaryDlgTest
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/DiaryDlgTest.cpp
   LIBS morvane_diary SQLite::SQLite3
   GUI)

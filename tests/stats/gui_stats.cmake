@@ -1,4 +1,4 @@
-morvane_test(morvane_stats_test
+morvane_test(StatsPanelTest
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ChartPainterTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/StatsDlgTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DiaryRows.cpp

@@ -1,4 +1,4 @@
-morvane_test(stats_model_tests
+morvane_test(ChartModelTest
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/ChartGroupTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ChartDataTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/SeriesColoursTest.cpp
