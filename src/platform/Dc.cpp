@@ -354,7 +354,3 @@ CImageDC::CImageDC(int width, int height) {
 }
 
 CImageDC::~CImageDC() = default;
-
-BOOL CImageDC::SavePng(const std::string& path) const {
-    return m_state->ownImage->save(ToQString(path), "PNG") ? TRUE : FALSE;
-}

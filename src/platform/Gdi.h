@@ -104,7 +104,6 @@ public:
     // Copies the description (GetObject in the original interface).
     int GetLogFont(LOGFONT* logFont) const;
     BOOL DeleteObject();
-    bool IsCreated() const { return m_created; }
     const LOGFONT& Description() const { return m_logFont; }
 
 private:
@@ -237,5 +236,4 @@ class CImageDC : public CDC {
 public:
     CImageDC(int width, int height);
     ~CImageDC() override;
-    BOOL SavePng(const std::string& path) const;
 };

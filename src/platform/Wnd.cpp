@@ -222,12 +222,6 @@ void CWnd::InvalidateRect(const CRect* rect, BOOL /*erase*/) {
     }
 }
 
-void CWnd::UpdateWindow() {
-    if (m_widget != nullptr && m_widget->isVisible()) {
-        m_widget->repaint();
-    }
-}
-
 BOOL CWnd::IsIconic() const {
     return m_widget != nullptr && m_widget->isMinimized() ? TRUE : FALSE;
 }

@@ -48,7 +48,6 @@ public:
     void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
     // Schedules OnEraseBkgnd (when erase is set) and OnPaint for the whole window.
     void InvalidateRect(const CRect* rect, BOOL erase = TRUE);
-    void UpdateWindow();
     BOOL IsIconic() const;
 
     CWnd* GetDlgItem(int id) const;
