@@ -5,13 +5,17 @@
 #include "app/AboutDlg.h"
 #include "app/PanelHostDlg.h"
 #include "app/VersionInfo.h"
+#include "diary/DiaryBackups.h"
 #include "diary/DiaryDlg.h"
 #include "foods/FoodsDlg.h"
 #include "platform/Browser.h"
 #include "platform/DialogRules.h"
+#include "platform/ListChoice.h"
+#include "platform/MessageBox.h"
 #include "platform/VersionApi.h"
 #include "res/resource.h"
 #include "stats/StatsDlg.h"
+#include "store/DatabaseFile.h"
 
 #ifndef MORVANE_HELP_HOST
 #error "MORVANE_HELP_HOST names the web host of the help page"
@@ -88,6 +92,7 @@ BOOL CMainDlg::OnControlNotify(UINT code, int id) {
 
 BOOL CMainDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    AddDiaryEntries();
     AddAboutEntry();
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
@@ -107,6 +112,14 @@ void CMainDlg::AddAboutEntry() {
     if (!aboutEntry.empty()) {
         systemMenu->AppendMenu(MF_SEPARATOR);
         systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutEntry);
+    }
+}
+
+// The diary's own entries stand before the about entry, which stays last.
+void CMainDlg::AddDiaryEntries() {
+    if (CMenu* systemMenu = GetSystemMenu(FALSE)) {
+        systemMenu->AppendMenu(MF_SEPARATOR);
+        systemMenu->AppendMenu(MF_STRING, IDM_RESTORE_BACKUP, "Restore a backup...");
     }
 }
 
@@ -174,6 +187,47 @@ void CMainDlg::OnHelpButton() {
     }
 }
 
+// The user picks a backup; the diary as it is now is moved aside (never deleted), the backup
+// copied in, and the panels read the restored diary.
+void CMainDlg::OnRestoreBackup() {
+    const CDiaryBackups backups;
+    const std::vector<DiaryBackup> available = backups.List();
+    if (available.empty()) {
+        AfxMessageBox("There is no backup yet. Backups are made in " +
+                          database_file::FullPath(backups.BackupFolder()) +
+                          " each day the program starts.",
+                      MB_OK);
+        return;
+    }
+    std::vector<std::string> items;
+    for (const DiaryBackup& backup : available) {
+        const int64_t entries = database_file::CountRows(backup.path, "Settings");
+        items.push_back(backup.day + (entries < 0 ? ", cannot be read"
+                                                  : ", " + std::to_string(entries) + " entries"));
+    }
+    const int chosen = ChooseFromList("Restore a backup",
+                                      "Choose the backup to restore. The diary as it is now is "
+                                      "kept beside it as a safety copy.",
+                                      items);
+    if (chosen < 0) {
+        return;
+    }
+    const int shown = m_pHost->VisiblePanel();
+    m_pHost->HideAllPanels();
+    m_pDiaryDlg->CloseDiaryFile();
+    std::string aside;
+    std::string error;
+    const DiaryBackup& backup = available[static_cast<size_t>(chosen)];
+    if (backups.Restore(backup, "before-restore", COleDateTime::GetCurrentTime(), aside, error)) {
+        AfxMessageBox("The backup of " + backup.day + " was restored." +
+                          (aside.empty() ? "" : " The diary as it was is kept as " + aside + "."),
+                      MB_OK);
+    } else {
+        AfxMessageBox("The backup could not be restored: " + error + ".", MB_OK);
+    }
+    m_pHost->ShowPanel(shown >= 0 ? shown : PANEL_DIARY);
+}
+
 void CMainDlg::OnOK() {}
 
 BOOL CMainDlg::PreTranslateMessage(MSG* msg) {
@@ -185,6 +239,8 @@ void CMainDlg::OnSysCommand(UINT id, LPARAM param) {
     if ((id & kSystemCommandMask) == IDM_ABOUTBOX) {
         CAboutDlg about;
         about.DoModal();
+    } else if ((id & kSystemCommandMask) == IDM_RESTORE_BACKUP) {
+        OnRestoreBackup();
     } else {
         CDialog::OnSysCommand(id, param);
     }

@@ -40,11 +40,13 @@ protected:
     void OnFoodsButton();
     void OnStatsButton();
     void OnHelpButton();
+    void OnRestoreBackup();
 
     BOOL CreatePanels();
     BOOL CreatePanelDialogs();
 
 private:
+    void AddDiaryEntries();
     void AddAboutEntry();
     void LoadButtonFaces();
     void ReadVersionText();

@@ -36,6 +36,16 @@ BOOL CPanelHostDlg::ShowPanel(int index) {
     return TRUE;
 }
 
+int CPanelHostDlg::VisiblePanel() const {
+    for (int index = 0; index < m_nPanelCount; ++index) {
+        const CWnd* panel = Panel(index);
+        if (panel != nullptr && panel->IsWindowVisible()) {
+            return index;
+        }
+    }
+    return -1;
+}
+
 CWnd* CPanelHostDlg::Panel(int index) const {
     const auto found = m_panels.find(index);
     return found != m_panels.end() ? found->second : nullptr;

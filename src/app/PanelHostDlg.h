@@ -25,6 +25,8 @@ public:
     // index.
     BOOL ShowPanel(int index);
 
+    // The index of the panel shown, or -1 when none is.
+    int VisiblePanel() const;
     // The panel registered under the index, or null.
     CWnd* Panel(int index) const;
     int PanelCount() const { return m_nPanelCount; }

@@ -6,7 +6,7 @@
 namespace {
 
 bool IsMetric(std::string_view unitSystem) {
-    return unitSystem != "Imperial";
+    return unitSystem != CBodyMeasures::kImperial;
 }
 
 struct SliderRanges {

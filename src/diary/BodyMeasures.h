@@ -10,6 +10,9 @@
 // an exact "Imperial" means imperial, anything else metric.
 class CBodyMeasures {
 public:
+    // The two names of the unit systems, as the diary's "Format" column holds them.
+    static constexpr const char* kImperial = "Imperial";
+    static constexpr const char* kMetric = "Metric";
     static constexpr double kPoundsPerKilogram = 2.20462262;
     static constexpr double kCentimetresPerInch = 2.54;
     static constexpr int kPoundsPerStone = 14;

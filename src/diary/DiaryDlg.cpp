@@ -2,20 +2,21 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <iterator>
+#include <utility>
 
+#include "diary/DiaryOpening.h"
+#include "diary/EntrySave.h"
 #include "platform/DialogRules.h"
 #include "platform/MessageBox.h"
 #include "res/resource.h"
+#include "store/DatabaseFile.h"
 #include "store/FormatBuffer.h"
 
 namespace {
 
-constexpr const char* kDiaryFile = "morvane.qeldb";
-constexpr int32_t kProfileRowId = 1;
-constexpr const char* kImperial = "Imperial";
-constexpr const char* kMetric = "Metric";
+constexpr const char* kImperial = CBodyMeasures::kImperial;
+constexpr const char* kMetric = CBodyMeasures::kMetric;
 
 constexpr const char* kFirstEntryHelp =
     "This is your first diary entry. Ensure you have filled in all the fields correctly and saved "
@@ -38,25 +39,8 @@ constexpr int kGenderButtons[] = {IDC_FEMALE, IDC_MALE};
 // Name, gender and unit system belong to the profile row and are edited only there.
 constexpr int kProfileControls[] = {IDC_IMPERIAL, IDC_METRIC, IDC_NAME, IDC_MALE, IDC_FEMALE};
 
-const char* TextOf(const CByteBuffer& buffer) {
-    return buffer.GetText() != nullptr ? buffer.GetText() : "";
-}
-
-std::string WithoutLeadingWhiteSpace(const std::string& text) {
-    const size_t start = text.find_first_not_of(" \t\n\v\f\r");
-    return start == std::string::npos ? std::string() : text.substr(start);
-}
-
-// An optional sign and the digits after it; a text that starts otherwise reads as 0.
-int32_t LeadingInteger(const std::string& text) {
-    const long long value = std::strtoll(text.c_str(), nullptr, 10);
-    return static_cast<int32_t>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
-}
-
-std::string FailureReason(const CSqliteTable& table) {
-    const std::string reason = table.GetLastError();
-    return reason.empty() ? "the diary file could not be written" : reason;
-}
+// Buttons that change the diary; off while it cannot be opened.
+constexpr int kWritingButtons[] = {IDC_SAVE, IDC_CREATE_NEW_ENTRY};
 
 int RoundToInt(double value) {
     return static_cast<int>(std::floor(value + 0.5));
@@ -114,51 +98,100 @@ void CDiaryDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CDiaryDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    if (!m_table.Open(kDiaryFile) && !m_table.OpenOrCreate(kDiaryFile)) {
-        return FALSE;
-    }
-    m_bDiaryOpen = true;
-    if (m_table.m_recordCount == 0) {
-        SeedProfileRow();
-    }
-    return TRUE;
+    m_bFirstShowPending = true;
+    return OpenDiaryFile(true) ? TRUE : FALSE;
 }
 
-// The first row of a new diary is the profile the user completes before adding entries.
-void CDiaryDlg::SeedProfileRow() {
-    UpdateData(TRUE);
-    m_table.AddNew();
-    m_table.m_strName.AssignText("");
-    m_table.m_nAge = 0;
-    m_table.m_nGender = 0;
-    m_table.m_dWeight = 50.0;
-    m_table.m_dHeight = 110.0;
-    m_table.m_dCalories = 1500.0;
-    m_table.m_nActivity = 0;
-    m_table.m_strDate.AssignText(m_date.Format("%Y-%m-%d").c_str());
-    m_table.m_strFormat.AssignText(kMetric);
-    m_table.m_dBMI = 20.0;
-    m_table.m_dBMR = 2200.0;
-    m_table.Update();
-    m_table.MoveFirst();
+bool CDiaryDlg::OpenDiaryFile(bool backUp) {
+    const CDiaryBackups backups;
+    DiaryOpening opening = OpenDiary(m_table, backups, backUp, COleDateTime::GetCurrentTime());
+    if (opening.state == DiaryOpened::Damaged && OfferRestore(backups, opening.reason)) {
+        opening = OpenDiary(m_table, backups, false, COleDateTime::GetCurrentTime());
+    }
+    m_bDiaryOpen = opening.state == DiaryOpened::Opened;
+    for (int id : kWritingButtons) {
+        if (CWnd* button = GetDlgItem(id)) {
+            button->EnableWindow(m_bDiaryOpen ? TRUE : FALSE);
+        }
+    }
+    if (!m_bDiaryOpen) {
+        m_helpText.SetWindowText("");
+        m_entryLabel.SetWindowText("");
+        if (opening.state == DiaryOpened::Failed) {
+            AfxMessageBox("The diary " + database_file::FullPath(backups.DiaryPath()) +
+                              " could not be opened: " + opening.reason + ".",
+                          MB_OK);
+        }
+        return false;
+    }
+    if (!opening.backupError.empty()) {
+        AfxMessageBox("The diary could not be backed up into " +
+                          database_file::FullPath(backups.BackupFolder()) + ": " + opening.backupError + ".",
+                      MB_OK);
+    }
+    return true;
+}
+
+// A damaged diary is never written: it is moved aside, and the newest good backup, when there
+// is one and the user agrees, takes its place.
+bool CDiaryDlg::OfferRestore(const CDiaryBackups& backups, const std::string& reason) {
+    const std::string damaged =
+        "The diary " + database_file::FullPath(backups.DiaryPath()) + " is damaged: " + reason + ".";
+    const std::vector<DiaryBackup> available = backups.List();
+    if (available.empty()) {
+        AfxMessageBox(damaged + " There is no backup to restore it from.", MB_OK);
+        return false;
+    }
+    const DiaryBackup& newest = available.front();
+    if (AfxMessageBox(damaged + "\n\nRestore the newest good backup, from " + newest.day +
+                          "? The damaged file is kept beside it.",
+                      MB_YESNO) != IDYES) {
+        return false;
+    }
+    std::string aside;
+    std::string error;
+    if (!backups.Restore(newest, "damaged", COleDateTime::GetCurrentTime(), aside, error)) {
+        AfxMessageBox("The backup could not be restored: " + error + ".", MB_OK);
+        return false;
+    }
+    AfxMessageBox("The backup of " + newest.day + " was restored. The damaged diary is kept as " +
+                      aside + ".",
+                  MB_OK);
+    return true;
+}
+
+void CDiaryDlg::CloseDiaryFile() {
+    CancelPendingWrite();
+    m_table.Close();
+    m_bDiaryOpen = false;
 }
 
 void CDiaryDlg::OnShowWindow(BOOL show, UINT status) {
     CDialog::OnShowWindow(show, status);
-    if (!IsDiaryReady()) {
+    // The first show follows the opening at start-up at once; later shows try a failed one again.
+    const bool firstShow = std::exchange(m_bFirstShowPending, false);
+    if (!IsDiaryReady() && (!show || firstShow || !OpenDiaryFile(false))) {
         return;
     }
     // A reload shows what the file holds, never the half-filled fields of an unfinished save.
     CancelPendingWrite();
     m_table.m_filter.AssignText("");
     m_table.m_sort.AssignText("");
-    m_table.Requery();
-    m_table.MoveFirst();
-    const bool imperial = m_table.m_strFormat.Equals(kImperial);
-    CheckDlgButton(IDC_IMPERIAL, imperial ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(IDC_METRIC, imperial ? BST_UNCHECKED : BST_CHECKED);
-    m_table.MoveLast();
+    if (TellIfUnread(m_table.Requery() && m_table.MoveFirst())) {
+        const bool imperial = m_table.m_strFormat.Equals(kImperial);
+        CheckDlgButton(IDC_IMPERIAL, imperial ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(IDC_METRIC, imperial ? BST_UNCHECKED : BST_CHECKED);
+        TellIfUnread(m_table.MoveLast());
+    }
     ShowCurrentEntry();
+}
+
+bool CDiaryDlg::TellIfUnread(bool read) {
+    if (!read) {
+        AfxMessageBox(std::string("The diary could not be read: ") + FailureReason(m_table) + ".",
+                      MB_OK);
+    }
+    return read;
 }
 
 BOOL CDiaryDlg::OnControlNotify(UINT code, int id) {
@@ -239,29 +272,29 @@ void CDiaryDlg::ApplyUnitSystem(bool metric) {
 }
 
 void CDiaryDlg::OnFirst() {
-    if (!AbandonPendingWrite()) {
-        m_table.MoveFirst();
+    if (IsDiaryReady() && !AbandonPendingWrite()) {
+        TellIfUnread(m_table.MoveFirst());
     }
     ShowCurrentEntry();
 }
 
 void CDiaryDlg::OnLast() {
-    if (!AbandonPendingWrite()) {
-        m_table.MoveLast();
+    if (IsDiaryReady() && !AbandonPendingWrite()) {
+        TellIfUnread(m_table.MoveLast());
     }
     ShowCurrentEntry();
 }
 
 void CDiaryDlg::OnNext() {
-    if (!AbandonPendingWrite()) {
-        StepWithWrap(&CSqliteTable::MoveNext, &CSqliteTable::MoveFirst);
+    if (IsDiaryReady() && !AbandonPendingWrite()) {
+        TellIfUnread(StepWithWrap(&CSqliteTable::MoveNext, &CSqliteTable::MoveFirst));
     }
     ShowCurrentEntry();
 }
 
 void CDiaryDlg::OnPrevious() {
-    if (!AbandonPendingWrite()) {
-        StepWithWrap(&CSqliteTable::MovePrev, &CSqliteTable::MoveLast);
+    if (IsDiaryReady() && !AbandonPendingWrite()) {
+        TellIfUnread(StepWithWrap(&CSqliteTable::MovePrev, &CSqliteTable::MoveLast));
     }
     ShowCurrentEntry();
 }
@@ -272,8 +305,7 @@ bool CDiaryDlg::AbandonPendingWrite() {
     }
     CancelPendingWrite();
     m_table.m_filter.AssignText("");
-    m_table.Requery();
-    m_table.MoveFirst();
+    TellIfUnread(m_table.Requery() && m_table.MoveFirst());
     return true;
 }
 
@@ -282,12 +314,13 @@ void CDiaryDlg::CancelPendingWrite() {
     m_table.m_adding = false;
 }
 
-void CDiaryDlg::StepWithWrap(bool (CSqliteTable::*step)(), bool (CSqliteTable::*wrap)()) {
+bool CDiaryDlg::StepWithWrap(bool (CSqliteTable::*step)(), bool (CSqliteTable::*wrap)()) {
     const int32_t rowId = m_table.m_currentRowId;
     (m_table.*step)();
-    if (m_table.m_currentRowId == rowId) {
-        (m_table.*wrap)();
+    if (m_table.ReadFailed()) {
+        return false;
     }
+    return m_table.m_currentRowId != rowId || (m_table.*wrap)();
 }
 
 void CDiaryDlg::OnImperial() {
@@ -352,17 +385,20 @@ void CDiaryDlg::OnSave() {
     }
     BeginWrite(newEntry);
     // A refused check leaves the write pending for the next save; navigation cancels it.
-    if (!TakeEntryFromControls()) {
+    const EntryCheck check = TakeEntry(FormFromControls(), m_measures, m_table);
+    if (check != EntryCheck::Passed) {
+        AfxMessageBox(CheckMessage(check), MB_OK);
         return;
     }
-    int32_t savedPosition = 0;
+    int32_t savedRowId = 0;
     std::string failure;
-    if (!WriteEntry(savedPosition, failure)) {
+    if (!WriteEntry(m_table, m_measures, savedRowId, failure)) {
         // What the user typed stays on screen so that nothing is lost; they may save again.
         AfxMessageBox("The entry was not saved: " + failure + ".", MB_OK);
         return;
     }
-    m_table.MoveTo(savedPosition);
+    // Found by its id: another program may have added rows since this one counted them.
+    TellIfUnread(m_table.MoveTo(m_table.PositionOf(savedRowId)));
     ShowCurrentEntry();
 }
 
@@ -377,126 +413,23 @@ void CDiaryDlg::BeginWrite(bool newEntry) {
     }
 }
 
-bool CDiaryDlg::TakeEntryFromControls() {
-    m_table.m_strFormat.AssignText(IsImperialChecked() ? kImperial : kMetric);
-    const std::string name = WithoutLeadingWhiteSpace(m_name.GetWindowText());
-    if (name.empty()) {
-        AfxMessageBox("Check Name Field", MB_OK);
-        return false;
-    }
-    m_table.m_strName.AssignText(name.c_str());
-    const std::string calories = WithoutLeadingWhiteSpace(m_calories.GetWindowText());
-    if (calories.empty()) {
-        AfxMessageBox("Check Calorie Field", MB_OK);
-        return false;
-    }
-    m_table.m_dCalories = LeadingInteger(calories);
-    const std::string age = WithoutLeadingWhiteSpace(m_age.GetWindowText());
-    if (age.empty()) {
-        AfxMessageBox("Check Age Field", MB_OK);
-        return false;
-    }
-    const int32_t years = LeadingInteger(age);
-
-    int32_t level = 0;
+EntryForm CDiaryDlg::FormFromControls() {
+    EntryForm form;
+    form.name = m_name.GetWindowText();
+    form.calories = m_calories.GetWindowText();
+    form.age = m_age.GetWindowText();
     for (int32_t i = 1; i < std::ssize(kActivityButtons); ++i) {
         if (IsDlgButtonChecked(kActivityButtons[i]) == BST_CHECKED) {
-            level = i;
+            form.activity = i;
         }
     }
-    const int32_t gender = IsDlgButtonChecked(IDC_MALE) == BST_CHECKED ? 1 : 0;
-    m_measures.SetAge(years);
-    m_measures.SetActivity(level);
-    m_measures.SetGender(gender);
-    m_table.m_nAge = years;
-    m_table.m_nActivity = level;
-    m_table.m_nGender = gender;
-    // Weight and height are what the sliders last set, or what the shown entry held.
-    m_table.m_dWeight = m_measures.GetWeightKg();
-    m_table.m_dHeight = m_measures.GetHeightCm();
-    m_table.m_dBMI = m_measures.GetBMI();
-    m_table.m_dBMR = m_measures.GetBMR();
-
-    // The calendar date picked, in a form that reads the same in every locale; the format
-    // carries no time of day, so the picker's is dropped.
+    form.gender = IsDlgButtonChecked(IDC_MALE) == BST_CHECKED ? 1 : 0;
+    form.imperial = IsImperialChecked();
     UpdateData(TRUE);
-    m_table.m_strDate.AssignText(m_date.Format("%Y/%m/%d").c_str());
-    return true;
-}
-
-bool CDiaryDlg::WriteEntry(int32_t& savedPosition, std::string& failure) {
-    const int32_t shownPosition = m_table.m_position;
-    if (!m_table.BeginTransaction()) {
-        CancelPendingWrite();
-        failure = FailureReason(m_table);
-        return false;
-    }
-    // A failed Update has ended the pending write and changed neither the file nor the list.
-    if (!m_table.Update()) {
-        failure = FailureReason(m_table);
-        m_table.RollbackTransaction();
-        return false;
-    }
-    savedPosition = m_table.m_position;
-    m_table.m_filter.AssignText("");
-    m_table.m_sort.AssignText("");
-    bool written = m_table.Requery();
-    if (written && m_table.m_currentRowId == kProfileRowId) {
-        written = PropagateProfile();
-    }
-    if (written && m_table.CommitTransaction()) {
-        return true;
-    }
-    failure = FailureReason(m_table);
-    m_table.RollbackTransaction();
-    // The list read inside the transaction may hold the row just rolled back.
-    m_table.Requery();
-    m_table.MoveTo(shownPosition);
-    return false;
+    form.date = m_date;
+    return form;
 }
 
 bool CDiaryDlg::PropagateProfile() {
-    if (!IsDiaryReady()) {
-        return false;
-    }
-    std::string name;
-    std::string format;
-    int32_t gender = 0;
-    // The measures of the rows are worked out apart from the ones the panel shows.
-    CBodyMeasures rowMeasures = m_measures;
-    bool written = true;
-    m_table.MoveFirst();
-    while (written && !m_table.IsEOF()) {
-        if (m_table.m_currentRowId == kProfileRowId) {
-            name = TextOf(m_table.m_strName);
-            format = TextOf(m_table.m_strFormat);
-            gender = m_table.m_nGender;
-        } else {
-            written = CopyProfileToRow(name, format, gender, rowMeasures);
-        }
-        m_table.MoveNext();
-    }
-    return written;
-}
-
-// One write per row that differs; a changed gender also recomputes the row's calorie need from
-// its own weight, height, age and activity. BMI and the other columns stay.
-bool CDiaryDlg::CopyProfileToRow(const std::string& name, const std::string& format, int32_t gender,
-                                 CBodyMeasures& rowMeasures) {
-    const bool profileDiffers =
-        !m_table.m_strName.Equals(name.c_str()) || !m_table.m_strFormat.Equals(format.c_str());
-    const bool genderDiffers = m_table.m_nGender != gender;
-    if (!profileDiffers && !genderDiffers) {
-        return true;
-    }
-    m_table.Edit();
-    m_table.m_strName.AssignText(name.c_str());
-    m_table.m_strFormat.AssignText(format.c_str());
-    if (genderDiffers) {
-        rowMeasures.SetMeasures(m_table.m_dWeight, m_table.m_dHeight, m_table.m_nAge,
-                                m_table.m_nActivity, gender, format);
-        m_table.m_nGender = gender;
-        m_table.m_dBMR = rowMeasures.GetBMR();
-    }
-    return m_table.Update();
+    return IsDiaryReady() && ::PropagateProfile(m_table, m_measures);
 }

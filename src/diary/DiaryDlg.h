@@ -4,7 +4,9 @@
 #include <string>
 
 #include "diary/BodyMeasures.h"
+#include "diary/DiaryBackups.h"
 #include "diary/DiaryTable.h"
+#include "diary/EntrySave.h"
 #include "platform/Controls.h"
 #include "platform/Dialog.h"
 #include "platform/OleDateTime.h"
@@ -23,6 +25,11 @@ public:
     // Enter and Escape never press a button or close the panel.
     BOOL PreTranslateMessage(MSG* msg) override;
 
+    // Copies the profile row's name, unit system and gender to every other row.
+    bool PropagateProfile();
+    // Lets go of the diary file, so that it can be replaced; the next show opens it again.
+    void CloseDiaryFile();
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
@@ -33,7 +40,12 @@ protected:
 
 private:
     bool IsDiaryReady() const { return m_bDiaryOpen && m_table.m_open; }
-    void SeedProfileRow();
+    // Checks, backs up (at start-up) and opens or creates the diary; when that fails the user is
+    // told why and the panel shows nothing it could save. False when it is not open.
+    bool OpenDiaryFile(bool backUp);
+    bool OfferRestore(const CDiaryBackups& backups, const std::string& reason);
+    // Tells the user when a move or reload could not read the diary; returns `read`.
+    bool TellIfUnread(bool read);
 
     void ShowCurrentEntry();
     void PrepareNewEntry();
@@ -51,7 +63,8 @@ private:
     bool AbandonPendingWrite();
     void CancelPendingWrite();
     // One step of ">" or "<"; when the step leaves the current entry unchanged, `wrap` instead.
-    void StepWithWrap(bool (CSqliteTable::*step)(), bool (CSqliteTable::*wrap)());
+    // False when a row could not be read.
+    bool StepWithWrap(bool (CSqliteTable::*step)(), bool (CSqliteTable::*wrap)());
 
     void OnImperial();
     void OnMetric();
@@ -63,16 +76,7 @@ private:
     // Starts the write a save needs, first dropping a pending write of the other kind so the
     // entry never lands on a row it was not meant for.
     void BeginWrite(bool newEntry);
-    // Validates the panel into the table's fields; false after telling the user what is missing.
-    bool TakeEntryFromControls();
-    // Writes the pending entry and the profile copy as one transaction; on failure nothing is
-    // stored, the table is back on the shown row, and `failure` says why.
-    bool WriteEntry(int32_t& savedPosition, std::string& failure);
-    // Copies the profile row's name, unit system and gender to every other row; runs inside the
-    // save's transaction. False when a write failed.
-    bool PropagateProfile();
-    bool CopyProfileToRow(const std::string& name, const std::string& format, int32_t gender,
-                          CBodyMeasures& rowMeasures);
+    EntryForm FormFromControls();
 
     static const MessageMapEntry<CDiaryDlg> kMessageMap[];
 
@@ -88,6 +92,7 @@ private:
 
     COleDateTime m_date;
     bool m_bDiaryOpen = false;
+    bool m_bFirstShowPending = false;
     bool m_bSettingHeightSlider = false;
     bool m_bSettingWeightSlider = false;
     CBodyMeasures m_measures;

@@ -4,6 +4,11 @@
 
 #include "store/SqliteTable.h"
 
+// The diary file, opened by bare name from the working directory (the data folder).
+constexpr const char* kDiaryFile = "morvane.qeldb";
+// Row id 1 is the profile: its name, gender and unit system are copied to every other row.
+constexpr int32_t kProfileRowId = 1;
+
 // The diary file's table "Settings": one row per day's entry. Row id 1 is also the user's
 // profile. Weight and height are stored in kilograms and centimetres whatever the display unit.
 class CDiaryTable : public CSqliteTable {

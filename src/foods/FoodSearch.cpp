@@ -4,10 +4,9 @@
 
 #include "foods/FoodTable.h"
 #include "store/FormatBuffer.h"
+#include "store/WhiteSpace.h"
 
 namespace {
-
-constexpr const char* kWhiteSpace = " \t\n\v\f\r";
 
 // Characters as the user sees them: UTF-8 continuation bytes do not start one.
 size_t CharacterCount(const std::string& text) {
@@ -46,8 +45,7 @@ const char* FoodSortText(FoodSort sort) {
 }
 
 std::string PrepareSearchText(const std::string& typed) {
-    const size_t end = typed.find_last_not_of(kWhiteSpace);
-    return end == std::string::npos ? std::string() : typed.substr(0, end + 1);
+    return WithoutTrailingWhiteSpace(typed);
 }
 
 bool BuildFoodFilter(const std::string& typed, CByteBuffer& filter) {

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "store/Transaction.h"
+
 namespace {
 constexpr int32_t kFoodFieldCount = 4;
 }
@@ -38,19 +40,20 @@ bool CFoodTable::AddFood(const FoodRow& row) {
 }
 
 bool CFoodTable::AddFoods(const std::vector<FoodRow>& rows) {
-    if (!BeginTransaction()) {
+    CTransaction transaction(*this);
+    if (!transaction.Begun()) {
         return false;
     }
     for (const FoodRow& row : rows) {
         if (!AddFood(row)) {
-            return AbandonAdding();
+            return AbandonAdding(transaction);
         }
     }
-    return CommitTransaction() || AbandonAdding();
+    return transaction.Commit() || AbandonAdding(transaction);
 }
 
-bool CFoodTable::AbandonAdding() {
-    RollbackTransaction();
+bool CFoodTable::AbandonAdding(CTransaction& transaction) {
+    transaction.RollBack();
     // The rolled-back rows' ids were appended to the list; read it again from the file.
     Requery();
     return false;

@@ -6,6 +6,8 @@
 
 #include "store/SqliteTable.h"
 
+class CTransaction;
+
 // The foods file, opened by bare name from the working directory.
 constexpr const char* kFoodsFile = "foods.qeldb";
 
@@ -48,5 +50,5 @@ public:
 private:
     bool AddFood(const FoodRow& row);
     // Rolls back the rows added so far; returns false.
-    bool AbandonAdding();
+    bool AbandonAdding(CTransaction& transaction);
 };

@@ -1,7 +1,11 @@
 #include "foods/FoodsDlg.h"
 
+#include <filesystem>
+
 #include "platform/DialogRules.h"
+#include "platform/MessageBox.h"
 #include "res/resource.h"
+#include "store/DatabaseFile.h"
 #include "store/FormatBuffer.h"
 
 namespace {
@@ -18,10 +22,6 @@ constexpr ListColumn kListColumns[] = {
     {"Calories", LVCFMT_CENTER, 70},
     {"Amount", LVCFMT_LEFT, 70},
 };
-
-const char* TextOf(const CByteBuffer& buffer) {
-    return buffer.GetText() != nullptr ? buffer.GetText() : "";
-}
 
 }  // namespace
 
@@ -55,7 +55,11 @@ BOOL CFoodsDlg::OnInitDialog() {
 
 void CFoodsDlg::OnShowWindow(BOOL show, UINT status) {
     CDialog::OnShowWindow(show, status);
-    OpenFoodTable();
+    // Each show tells again what is wrong, once; a search does not repeat it at every key.
+    if (show) {
+        m_bFailureTold = false;
+    }
+    ReopenFoodTable(show != FALSE);
 }
 
 BOOL CFoodsDlg::OnControlNotify(UINT code, int id) {
@@ -72,16 +76,28 @@ CBrush* CFoodsDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT ctlColor) {
     return HollowBackgroundBrush(pDC, ctlColor, baseBrush, &m_brHollow);
 }
 
-bool CFoodsDlg::OpenFoodTable() {
-    if (m_foodTable.Open(kFoodsFile) || m_foodTable.OpenOrCreate(kFoodsFile)) {
+bool CFoodsDlg::ReopenFoodTable(bool tellFailure) {
+    m_foodTable.Close();
+    if (m_foodTable.Open(kFoodsFile)) {
         m_bUsable = true;
+        m_bFailureTold = false;
         return true;
+    }
+    if (tellFailure && !m_bFailureTold) {
+        m_bFailureTold = true;
+        std::error_code failure;
+        const std::string path = database_file::FullPath(kFoodsFile);
+        AfxMessageBox(std::filesystem::exists(path, failure)
+                          ? std::string("The food table could not be read: ") +
+                                m_foodTable.GetLastError() + "."
+                          : "The food table is missing: " + path + " was not found.",
+                      MB_OK);
     }
     return false;
 }
 
 void CFoodsDlg::Search() {
-    if (OpenFoodTable() && SearchFoods(m_foodTable, m_searchBox.GetWindowText())) {
+    if (ReopenFoodTable(true) && SearchFoods(m_foodTable, m_searchBox.GetWindowText())) {
         FillList();
     }
 }

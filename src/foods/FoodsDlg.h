@@ -30,9 +30,10 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
-    // Opens the foods file, creating it empty when missing. An open file is closed and opened
-    // again, which requeries with the filter and sort in force.
-    bool OpenFoodTable();
+    // Opens the foods file afresh, which requeries with the filter and sort in force. A missing
+    // file is never created (the launcher puts the shipped one in place). A failure is told once
+    // when asked, until the next show or success.
+    bool ReopenFoodTable(bool tellFailure);
     void Search();
     void FillList();
     void AddListRow(int row);
@@ -49,5 +50,6 @@ private:
     CListCtrl m_resultList;
     CFoodTable m_foodTable;
     bool m_bUsable = false;  // set by the first successful opening, never cleared
+    bool m_bFailureTold = false;
     CBrush m_brHollow;
 };

@@ -26,6 +26,8 @@ QMessageBox::Icon IconFor(UINT type) {
     }
 }
 
+}  // namespace
+
 QWidget* MainWindowWidget() {
     const CWinApp* app = AfxGetApp();
     if (app != nullptr && app->m_pMainWnd != nullptr && app->m_pMainWnd->Widget() != nullptr) {
@@ -33,8 +35,6 @@ QWidget* MainWindowWidget() {
     }
     return QApplication::activeWindow();
 }
-
-}  // namespace
 
 std::string ProgramName() {
     return "Morvane";

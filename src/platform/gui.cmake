@@ -2,7 +2,7 @@
 morvane_library(morvane_platform
   SOURCES
     Browser.cpp ControlWidgets.cpp Controls.cpp Dc.cpp Dialog.cpp DialogFont.cpp
-    DialogWidget.cpp Gdi.cpp KeyRouting.cpp LayerApplication.cpp MessageBox.cpp Painting.cpp
+    DialogWidget.cpp Gdi.cpp KeyRouting.cpp LayerApplication.cpp ListChoice.cpp MessageBox.cpp Painting.cpp
     QtText.cpp SystemMenu.cpp TestDriver.cpp WinApp.cpp Wnd.cpp WndLink.cpp
   LIBS morvane_platform_core morvane_res Qt6::Widgets)
 

@@ -1,13 +1,15 @@
 #include "stats/StatsDlg.h"
 
+#include "diary/EntrySave.h"
+#include "store/DatabaseFile.h"
 #include "platform/DialogRules.h"
+#include "platform/MessageBox.h"
 #include "res/resource.h"
 #include "stats/RecentHistoryChart.h"
 #include "stats/WeightLossChart.h"
 
 namespace {
 
-constexpr const char* kDiaryFile = "morvane.qeldb";
 constexpr int kOverlayPositions = 5;  // track bar positions 0 to 4
 
 enum ChartKind { kBmiChart = 0, kBmrChart = 1, kWeightChart = 2 };
@@ -53,11 +55,16 @@ CBrush* CStatsDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT ctlColor) {
                                  &m_brHollow);
 }
 
-// On hide and show alike. Opening a table that is already open fails and closes it, so the
-// table is open after every show and closed after every hide: each show reads the file afresh.
+// On hide and show alike: the table is open after every show and closed after every hide, so
+// each show reads the file afresh. The charts of a diary that cannot be opened are empty.
 void CStatsDlg::OnShowWindow(BOOL show, UINT status) {
     CDialog::OnShowWindow(show, status);
-    m_table.Open(kDiaryFile);
+    m_table.Close();
+    if (show && !m_table.Open(kDiaryFile)) {
+        AfxMessageBox("The diary " + database_file::FullPath(kDiaryFile) + " could not be opened: " +
+                          FailureReason(m_table) + ".",
+                      MB_OK);
+    }
     m_slider.SetRangeMin(0, FALSE);
     m_slider.SetRangeMax(kOverlayPositions - 1, FALSE);
     m_slider.SetTicFreq(1);

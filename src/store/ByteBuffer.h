@@ -33,3 +33,8 @@ private:
     // Length of the held text up to its terminator, never reading past the block.
     size_t HeldTextLength() const;
 };
+
+// The held text, or the empty text for a cleared buffer: for readers that never want null.
+inline const char* TextOf(const CByteBuffer& buffer) {
+    return buffer.GetText() != nullptr ? buffer.GetText() : "";
+}

@@ -98,6 +98,7 @@ bool IsFileFailure(int result) {
         case SQLITE_LOCKED:
         case SQLITE_NOMEM:
         case SQLITE_CANTOPEN:
+        case SQLITE_INTERRUPT:
             return true;
         default:
             return false;
@@ -159,14 +160,19 @@ bool CSqliteTable::OpenConnection(const char* path, int flags) {
     // once and the caller reports it.
     sqlite3_db_config(m_db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(m_db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    CStatement::WatchConnection(m_db);
     m_open = true;
     m_path.AssignText(path);
-    Execute("PRAGMA auto_vacuum=1");
     return true;
 }
 
 bool CSqliteTable::Open(const char* path) {
     return OpenConnection(path, SQLITE_OPEN_READWRITE);
+}
+
+bool CSqliteTable::IsEmptyFile() {
+    CStatement statement(m_db, "PRAGMA page_count");
+    return statement.Step() == SQLITE_ROW && sqlite3_column_int(statement.Handle(), 0) == 0;
 }
 
 bool CSqliteTable::OpenAndRequery(const char* path) {
@@ -178,10 +184,21 @@ bool CSqliteTable::OpenAndRequery(const char* path) {
 }
 
 bool CSqliteTable::OpenOrCreate(const char* path) {
-    if (!OpenConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) || !CreateTable()) {
+    if (!OpenConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) {
         return false;
     }
-    return Requery();
+    // Auto-vacuum is chosen when the file is made; asking for it again later would be a write
+    // at every opening, also of a file that cannot be read.
+    if (IsEmptyFile()) {
+        Execute("PRAGMA auto_vacuum=1");
+    }
+    if (CreateTable() && Requery()) {
+        return true;
+    }
+    const std::string reason = m_lastError;
+    Close();
+    m_lastError = reason;
+    return false;
 }
 
 bool CSqliteTable::Close() {
@@ -236,8 +253,16 @@ bool CSqliteTable::CreateTable() {
     }
     sql.Append(")");
     // An existing table refuses the statement; that is expected and not a failure.
-    Execute(sql.GetText());
-    return true;
+    return Execute(sql.GetText()) || HasTable();
+}
+
+bool CSqliteTable::HasTable() {
+    CStatement statement(m_db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?");
+    if (!statement.Prepared() ||
+        sqlite3_bind_text(statement.Handle(), 1, GetTableName(), -1, SQLITE_STATIC) != SQLITE_OK) {
+        return false;
+    }
+    return statement.Step() == SQLITE_ROW;
 }
 
 const char* CSqliteTable::BuildSelect(bool rowIdOnly, bool withFilter, bool withSort) {
@@ -309,7 +334,6 @@ bool CSqliteTable::Requery() {
     if (!m_open || m_db == nullptr) {
         return false;
     }
-    m_rowsRead = 0;
     if (!m_columnsMapped && !MapColumns()) {
         return false;
     }
@@ -318,32 +342,38 @@ bool CSqliteTable::Requery() {
     if (count == 0 && IsFileFailure(sqlite3_errcode(m_db))) {
         return false;
     }
+    const int32_t capacity = count + kRowIdGrowth;
+    // Value-initialized: a slot whose id is never read holds 0, which selects no row.
+    auto rowIds = std::make_unique<int32_t[]>(static_cast<size_t>(capacity));
+    int32_t rowsRead = 0;
+    if (count > 0 && !ReadRowIds(count, rowIds.get(), rowsRead)) {
+        return false;
+    }
     m_recordCount = count;
     m_position = 1;
-    m_rowIdCapacity = m_recordCount + kRowIdGrowth;
-    // Value-initialized: a slot whose id is never read holds 0, which selects no row.
-    m_rowIds = std::make_unique<int32_t[]>(static_cast<size_t>(m_rowIdCapacity));
-    if (m_recordCount > 0) {
-        ReadRowIds();
-        MoveTo(1);
-    }
-    return true;
+    m_rowIdCapacity = capacity;
+    m_rowIds = std::move(rowIds);
+    m_rowsRead = rowsRead;
+    return m_recordCount == 0 || MoveTo(1);
 }
 
-void CSqliteTable::ReadRowIds() {
+bool CSqliteTable::ReadRowIds(int32_t count, int32_t* rowIds, int32_t& rowsRead) {
     CByteBuffer sql;
     sql.AssignText(BuildSelect(true, true, true));
     CStatement statement(m_db, sql.GetText());
     int result = statement.Step();
     // Only a real row gives an id; an error ends the list where it stands.
-    while (m_rowsRead < m_recordCount && result == SQLITE_ROW) {
-        m_rowIds[m_rowsRead] = sqlite3_column_int(statement.Handle(), 0);
-        ++m_rowsRead;
+    while (rowsRead < count && result == SQLITE_ROW) {
+        rowIds[rowsRead] = sqlite3_column_int(statement.Handle(), 0);
+        ++rowsRead;
         result = statement.Step();
     }
-    if (result != SQLITE_ROW && result != SQLITE_DONE) {
-        NoteError();
+    if (result == SQLITE_ROW || result == SQLITE_DONE) {
+        return true;
     }
+    NoteError();
+    // A sort text that is not valid SQL leaves an empty list; a file that cannot be read fails.
+    return !IsFileFailure(result);
 }
 
 int32_t CSqliteTable::CountRecords() {
@@ -370,61 +400,90 @@ int32_t CSqliteTable::RowIdAt(int32_t position) const {
     return m_rowIds[position - 1];
 }
 
-bool CSqliteTable::MoveTo(int32_t position) {
+int32_t CSqliteTable::PositionOf(int32_t rowId) const {
+    const int32_t held = std::min(m_recordCount, m_rowIdCapacity);
+    if (m_rowIds == nullptr || rowId <= 0) {
+        return 0;
+    }
+    const int32_t* begin = m_rowIds.get();
+    const int32_t* end = begin + held;
+    const int32_t* found = std::find(begin, end, rowId);
+    return found != end ? static_cast<int32_t>(found - begin) + 1 : 0;
+}
+
+CSqliteTable::MoveResult CSqliteTable::Go(int32_t position) {
+    m_readFailed = false;
     if (!m_open || m_db == nullptr || m_rowIds == nullptr || m_editRowId != 0 || m_adding) {
-        return false;
+        return MoveResult::Refused;
     }
     if (position <= 0) {
-        return false;
+        return MoveResult::Refused;
     }
     if (m_recordCount == 0) {
-        return true;
+        return MoveResult::Moved;
     }
     if (position > m_recordCount) {
         m_position = position;
-        return true;
+        return MoveResult::Moved;
     }
-    m_currentRowId = RowIdAt(position);
+    const int32_t rowId = RowIdAt(position);
     CByteBuffer sql;
-    FormatBuffer(sql, "%s WHERE ROWID = %d", BuildSelect(false, false, false), m_currentRowId);
+    FormatBuffer(sql, "%s WHERE ROWID = %d", BuildSelect(false, false, false), rowId);
     CStatement statement(m_db, sql.GetText());
-    statement.Step();
+    const int result = statement.Step();
+    // A row that cannot be read is never shown as a row of empty values: an owner would write
+    // them back. Fields, position and current id stay those of the row loaded before.
+    if (result != SQLITE_ROW && result != SQLITE_DONE) {
+        NoteError();
+        m_readFailed = true;
+        return MoveResult::ReadFailed;
+    }
+    m_currentRowId = rowId;
     LoadRow(statement.Handle());
     m_position = position;
-    return true;
+    return MoveResult::Moved;
+}
+
+bool CSqliteTable::MoveTo(int32_t position) {
+    return Go(position) == MoveResult::Moved;
 }
 
 bool CSqliteTable::MoveFirst() {
     if (!m_open || m_db == nullptr) {
         return false;
     }
-    MoveTo(1);
-    return true;
+    return Go(1) != MoveResult::ReadFailed;
 }
 
 bool CSqliteTable::MoveLast() {
     if (!m_open || m_db == nullptr) {
         return false;
     }
-    MoveTo(m_recordCount);
-    return true;
+    return Go(m_recordCount) != MoveResult::ReadFailed;
 }
 
 bool CSqliteTable::MoveNext() {
     if (!m_open || m_db == nullptr || m_position > m_recordCount) {
         return false;
     }
-    ++m_position;
-    MoveTo(m_position);
-    return true;
+    return Step(m_position + 1);
 }
 
 bool CSqliteTable::MovePrev() {
     if (!m_open || m_db == nullptr || m_position <= 1) {
         return false;
     }
-    --m_position;
-    MoveTo(m_position);
+    return Step(m_position - 1);
+}
+
+// A step that cannot read its row stays where it was.
+bool CSqliteTable::Step(int32_t position) {
+    const int32_t from = m_position;
+    m_position = position;
+    if (Go(position) == MoveResult::ReadFailed) {
+        m_position = from;
+        return false;
+    }
     return true;
 }
 

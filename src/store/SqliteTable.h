@@ -44,10 +44,12 @@ public:
     virtual bool Open(const char* path);
 
     // Opens the file, creating it when missing, creates the table when missing, then requeries.
+    // On failure the file is closed again and GetLastError() says why.
     bool OpenOrCreate(const char* path);
     bool Close();
     // Runs one statement once; true when it gave a row or finished.
     bool Execute(const char* sql);
+    // True also when the table is there already; false when it is neither there nor made.
     bool CreateTable();
     // Matches result columns to fields by name and adds the columns the file lacks.
     bool MapColumns();
@@ -60,14 +62,22 @@ public:
     bool Requery();
     int32_t CountRecords();
     // Moves to a 1-based position and loads its row. A position past the last loads nothing;
-    // a position whose slot holds no id (the id query failed or stopped early) loads empty values.
+    // a position whose slot holds no id (the sort could not be prepared) loads empty values.
+    // A row that cannot be read (locked, damaged, failing disk) fails the move and leaves the
+    // position and the loaded row as they were; so do MoveFirst, MoveLast, MoveNext, MovePrev.
     bool MoveTo(int32_t position);
     bool MoveFirst();
     bool MoveLast();
     bool MoveNext();
     bool MovePrev();
     bool IsEOF() const;
+    // True when the last move failed because its row could not be read.
+    bool ReadFailed() const { return m_readFailed; }
     void ClearFields();
+    // The id at a 1-based position, or 0 when the list holds none there.
+    int32_t RowIdAt(int32_t position) const;
+    // The 1-based position of a row id in the list, or 0 when it is not there.
+    int32_t PositionOf(int32_t rowId) const;
 
     // Begins editing the loaded record; refused past the end and on a position without an id.
     bool Edit();
@@ -77,7 +87,7 @@ public:
     bool Update();
 
     // One transaction around many writes ("BEGIN IMMEDIATE", "COMMIT", "ROLLBACK"). A failed
-    // commit leaves the transaction open; roll it back.
+    // commit leaves the transaction open; roll it back. CTransaction does both in one place.
     bool BeginTransaction();
     bool CommitTransaction();
     void RollbackTransaction();
@@ -114,12 +124,19 @@ protected:
     void AppendRowId(int32_t id);
 
 private:
+    bool m_readFailed = false;
+
     bool OpenConnection(const char* path, int flags);
     bool HasFields() const { return m_open && m_db != nullptr && m_fields != nullptr; }
     void AddMissingColumn(const CTableField& field);
-    void ReadRowIds();
-    // The id at a 1-based position, or 0 when the list holds none there.
-    int32_t RowIdAt(int32_t position) const;
+    bool IsEmptyFile();
+    bool HasTable();
+    // Reads up to `count` ids of the filter and sort into `rowIds`; false when the file could
+    // not be read.
+    bool ReadRowIds(int32_t count, int32_t* rowIds, int32_t& rowsRead);
+    enum class MoveResult { Moved, Refused, ReadFailed };
+    MoveResult Go(int32_t position);
+    bool Step(int32_t position);
     // Prepares `sql`, binds `bound` to parameters 1, 2, ... and steps once; true when it finished.
     bool WriteStatement(const char* sql, const std::vector<const CTableField*>& bound);
     bool UpdateColumnOfRow(const CTableField& field, int32_t rowId);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/PanelHostDlg.h"
+#include "foods/FoodTable.h"
 #include "platform/Browser.h"
 #include "platform/TestDriver.h"
 #include "res/resource.h"
@@ -30,6 +31,8 @@ protected:
 class MainDlgTest : public TempDirTest {
 protected:
     void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(CFoodTable::WriteFile(kFoodsFile, {}, error)) << error;
         SetBrowserHook([this](const std::string& address) { m_addresses.push_back(address); });
         ASSERT_TRUE(m_main.Create(IDD_MORVANE_DIALOG));
         TestDriver::ProcessEvents();

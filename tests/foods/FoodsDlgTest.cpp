@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/MessageBox.h"
 #include "platform/TestDriver.h"
 #include "res/resource.h"
 #include "support/TempDir.h"
@@ -114,12 +115,21 @@ TEST_F(FoodsDlgTest, SortChoiceReordersTheResultsAndNoneRestoresTheFileOrder) {
                 ElementsAre("Shepherd's pie baked", "Apple pie homemade", "Pork pie cold"));
 }
 
-TEST_F(FoodsDlgTest, MissingFoodsFileIsCreatedEmptyAndFindsNothing) {
+TEST_F(FoodsDlgTest, MissingFoodsFileIsToldOnceAShowAndNeverCreated) {
+    std::vector<std::string> messages;
+    SetMessageBoxHook([&messages](const std::string& text, const std::string&, UINT) {
+        messages.push_back(text);
+        return IDOK;
+    });
     std::filesystem::remove(kFoodsFile);
     ShowPanel();
-    EXPECT_TRUE(std::filesystem::exists(kFoodsFile));
     Type("egg");
+    Type("eggs");
+    SetMessageBoxHook(nullptr);
+    EXPECT_FALSE(std::filesystem::exists(kFoodsFile));
     EXPECT_THAT(Listed(), IsEmpty());
+    EXPECT_THAT(messages, ElementsAre("The food table is missing: " + m_dir.File(kFoodsFile) +
+                                      " was not found."));
 }
 
 // Hiding and showing reopen the file with the filter in force; the list stays as it was.

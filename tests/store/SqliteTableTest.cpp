@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -258,6 +261,79 @@ TEST_F(SqliteTableTest, AStepErrorWhileReadingIdsStoresNoId) {
     EXPECT_EQ(m_table.m_currentRowId, 0);
     EXPECT_STREQ(m_table.m_strLabel.GetText(), "");
     EXPECT_FALSE(m_table.Edit());
+}
+
+// --- A file that fails beneath the table ----------------------------------------------------
+
+std::string Bytes(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST_F(SqliteTableTest, OpeningAndReadingAnAutoVacuumFileLeaveEveryByte) {
+    ASSERT_TRUE(m_table.OpenOrCreate(kFile));
+    ASSERT_TRUE(m_table.Add("a", 1));
+    ASSERT_TRUE(m_table.Add("b", 2));
+    m_table.Close();
+    const std::string before = Bytes(kFile);
+    for (const bool create : {false, true}) {
+        CSampleTable table;
+        ASSERT_TRUE(create ? table.OpenOrCreate(kFile) : table.Open(kFile));
+        EXPECT_TRUE(table.MoveLast());
+        EXPECT_TRUE(table.MovePrev());
+    }
+    EXPECT_EQ(Bytes(kFile), before);
+}
+
+using Move = bool (CSqliteTable::*)();
+
+TEST_F(SqliteTableTest, UnreadableRowFailsTheMoveAndKeepsTheRowLoaded) {
+    MakeFile(kColumns, kThreeRows);
+    ASSERT_TRUE(m_table.Open(kFile));
+    ASSERT_TRUE(m_table.MoveTo(2));
+    RawConnection other(kFile);
+    ASSERT_EQ(other.Exec("BEGIN EXCLUSIVE"), SQLITE_OK);
+    for (const Move move : {&CSqliteTable::MoveFirst, &CSqliteTable::MoveLast,
+                            &CSqliteTable::MoveNext, &CSqliteTable::MovePrev}) {
+        EXPECT_FALSE((m_table.*move)());
+        EXPECT_TRUE(m_table.ReadFailed());
+        EXPECT_EQ(m_table.m_position, 2);
+        EXPECT_EQ(m_table.m_currentRowId, 2);
+        EXPECT_STREQ(m_table.m_strLabel.GetText(), "b");
+    }
+    EXPECT_FALSE(m_table.Requery());
+    EXPECT_STREQ(m_table.GetLastError(), "database is locked");
+    EXPECT_EQ(m_table.m_recordCount, 3);
+    EXPECT_EQ(m_table.m_position, 2);
+    other.Exec("ROLLBACK");
+    EXPECT_TRUE(m_table.MoveNext());
+    EXPECT_FALSE(m_table.ReadFailed());
+    EXPECT_STREQ(m_table.m_strLabel.GetText(), "c");
+}
+
+TEST_F(SqliteTableTest, EndlessQueryIsInterruptedAndReportedAsAFailure) {
+    RawConnection(kFile).Exec(
+        "CREATE VIEW Sample AS WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n) "
+        "SELECT 'a' AS Label, x AS Count, 0.0 AS Amount, NULL AS Blob FROM n WHERE x = 0");
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(m_table.Open(kFile));
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(
+                             std::chrono::steady_clock::now() - start)
+                             .count();
+    EXPECT_GE(seconds, 4);
+    EXPECT_LT(seconds, 60);
+    EXPECT_STREQ(m_table.GetLastError(), "interrupted");
+    EXPECT_FALSE(m_table.m_open);
+}
+
+TEST_F(SqliteTableTest, OpenOrCreateThatCannotMakeItsTableLeavesNoConnection) {
+    RawConnection other(kFile);
+    other.Exec("CREATE TABLE Other (x)");
+    ASSERT_EQ(other.Exec("BEGIN EXCLUSIVE"), SQLITE_OK);
+    EXPECT_FALSE(m_table.OpenOrCreate(kFile));
+    EXPECT_FALSE(m_table.m_open);
+    EXPECT_EQ(m_table.m_db, nullptr);
+    EXPECT_STREQ(m_table.GetLastError(), "database is locked");
 }
 
 // --- Writing ----------------------------------------------------------------------------------

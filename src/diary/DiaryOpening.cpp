@@ -1,0 +1,58 @@
+#include "diary/DiaryOpening.h"
+
+#include <filesystem>
+
+#include "diary/BodyMeasures.h"
+#include "diary/EntrySave.h"
+#include "store/DatabaseFile.h"
+
+DiaryOpening OpenDiary(CDiaryTable& table, const CDiaryBackups& backups, bool backUp,
+                       const COleDateTime& today) {
+    DiaryOpening opening;
+    const std::string path = backups.DiaryPath();
+    std::error_code failure;
+    if (std::filesystem::exists(path, failure)) {
+        switch (database_file::Check(path, opening.reason)) {
+            case database_file::Health::Damaged:
+                opening.state = DiaryOpened::Damaged;
+                return opening;
+            case database_file::Health::Unreadable:
+                return opening;
+            case database_file::Health::Sound:
+                break;
+        }
+        if (backUp) {
+            backups.BackUp(today, opening.backupError);
+        }
+    }
+    if (!table.Open(path.c_str()) && !table.OpenOrCreate(path.c_str())) {
+        opening.reason = FailureReason(table);
+        return opening;
+    }
+    if (table.m_recordCount == 0 && !SeedProfileRow(table, today)) {
+        opening.reason = FailureReason(table);
+        table.Close();
+        return opening;
+    }
+    opening.reason.clear();
+    opening.state = DiaryOpened::Opened;
+    return opening;
+}
+
+bool SeedProfileRow(CDiaryTable& table, const COleDateTime& today) {
+    if (!table.AddNew()) {
+        return false;
+    }
+    table.m_strName.AssignText("");
+    table.m_nAge = 0;
+    table.m_nGender = 0;
+    table.m_dWeight = 50.0;
+    table.m_dHeight = 110.0;
+    table.m_dCalories = 1500.0;
+    table.m_nActivity = 0;
+    table.m_strDate.AssignText(today.Format("%Y-%m-%d").c_str());
+    table.m_strFormat.AssignText(CBodyMeasures::kMetric);
+    table.m_dBMI = 20.0;
+    table.m_dBMR = 2200.0;
+    return table.Update() && table.MoveFirst();
+}
