@@ -1,6 +1,11 @@
 # Shared settings for every target of our own.
 
-set(MORVANE_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Werror)
+set(MORVANE_WARNINGS -Wall -Wextra -Wpedantic -Wshadow)
+# Only the test command turns warnings into errors: a user's build must not break on a newer
+# compiler's new warnings.
+if(MORVANE_WERROR)
+  list(APPEND MORVANE_WARNINGS -Werror)
+endif()
 
 if(MORVANE_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)

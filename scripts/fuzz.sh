@@ -10,7 +10,7 @@ seconds=${1:-60}
 targets=(fuzz_diary_file fuzz_foods_file fuzz_search_filter fuzz_date_parse fuzz_version_block)
 
 CC=clang CXX=clang++ cmake -S . -B fuzz-build -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DMORVANE_GUI=OFF -DMORVANE_TESTS=OFF -DMORVANE_FUZZ=ON >/dev/null
+  -DMORVANE_GUI=OFF -DMORVANE_TESTS=OFF -DMORVANE_FUZZ=ON -DMORVANE_WERROR=ON >/dev/null
 cmake --build fuzz-build -j "$(nproc)" --target "${targets[@]}"
 
 # SQLite syncs every commit; the targets' scratch files live in memory when they can.

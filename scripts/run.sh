@@ -11,4 +11,4 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DMORVANE_TESTS=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)"
 
 MORVANE_PROGRAM="$build/bin/morvane" MORVANE_SHIPPED_FOODS="$build/foods.qeldb" \
-  exec bash scripts/morvane-launch.sh "$@"
+  exec sh scripts/morvane-launch.sh "$@"

@@ -1,16 +1,32 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Morvane need on Debian 12, and nothing that is
-# already there. Uses sudo when not run as root.
+# Installs what Morvane needs on Debian 12, and nothing that is already there. Uses sudo when
+# not run as root.
+#   setup.sh            what building and running the program need
+#   setup.sh --test     that, plus the tools of the test command
+#   setup.sh --package  that, plus the tools that make and check the Debian package
 set -euo pipefail
 
-packages=(
+build_and_run=(
   build-essential cmake pkg-config
-  libsqlite3-dev sqlite3
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libsqlite3-dev
   qt6-base-dev qt6-qpa-plugins libgl-dev
-  fonts-liberation fonts-dejavu-core xvfb xauth xdg-utils locales-all
-  clang libclang-rt-14-dev
+  fonts-liberation xdg-utils
 )
+test_tools=(
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  fonts-dejavu-core locales-all sqlite3 xvfb xauth
+)
+package_tools=(dpkg-dev file lintian desktop-file-utils appstream)
+
+packages=("${build_and_run[@]}")
+for flag in "$@"; do
+  case "$flag" in
+    --test) packages+=("${test_tools[@]}") ;;
+    --package) packages+=("${package_tools[@]}") ;;
+    *) echo "usage: setup.sh [--test] [--package]" >&2; exit 1 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

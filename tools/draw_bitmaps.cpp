@@ -756,7 +756,7 @@ int main(int argc, char* argv[]) {
     }
     ok = save(drawBanner(), folder, "177.png") && ok;
     ok = save(drawGrapesPicture(), folder, "178.png") && ok;
-    for (const int size : {16, 32, 256}) {
+    for (const int size : {16, 32, 48, 128, 256}) {
         ok = save(drawIcon(size), folder, QString("128-%1.png").arg(size)) && ok;
     }
     return ok ? 0 : 1;

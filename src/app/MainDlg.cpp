@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/AboutDlg.h"
+#include "app/HelpPage.h"
 #include "app/PanelHostDlg.h"
 #include "app/VersionInfo.h"
 #include "diary/DiaryBackups.h"
@@ -18,15 +19,16 @@
 #include "store/DatabaseFile.h"
 
 #ifndef MORVANE_HELP_HOST
-#error "MORVANE_HELP_HOST names the web host of the help page"
+#error "MORVANE_HELP_HOST names the help page's web host, or is empty for the shipped page"
+#endif
+#ifndef MORVANE_DATA_DIR
+#error "MORVANE_DATA_DIR is the folder the help page is installed in"
 #endif
 
 namespace {
 
-constexpr const wchar_t* kHelpPageAddress =
-    L"http://" MORVANE_HELP_HOST L"/Store/help_files/morvane_help.html";
-
 constexpr DWORD kMaxPath = 260;
+constexpr DWORD kMaxProgramPath = 4096;
 constexpr UINT kSystemCommandMask = ~0xFu;
 
 // Creates one panel inside the host and registers it under the next index.
@@ -178,12 +180,27 @@ void CMainDlg::OnStatsButton() {
     m_pHost->ShowPanel(PANEL_STATS);
 }
 
-// Opening the page is best effort: a missing browser is not reported.
+// Without a browser, or without the page, the user is told where the page is (or belongs), so
+// that they can open it themselves.
 void CMainDlg::OnHelpButton() {
+    char program[kMaxProgramPath] = {};
+    GetModuleFileNameA(nullptr, program, kMaxProgramPath);
+    const HelpPage page = LocateHelpPage(program, MORVANE_DATA_DIR, MORVANE_HELP_HOST);
+    if (!page.found) {
+        AfxMessageBox("The help page is missing: it belongs in " + page.place +
+                      ". Installing Morvane again puts it back.");
+        return;
+    }
+    const std::wstring address(page.address.begin(), page.address.end());
+    HRESULT result = E_FAIL;
     try {
-        HlinkSimpleNavigateToString(kHelpPageAddress, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                    0, 0);
+        result = HlinkSimpleNavigateToString(address.c_str(), nullptr, nullptr, nullptr, nullptr,
+                                             nullptr, 0, 0);
     } catch (...) {
+    }
+    if (result != S_OK) {
+        AfxMessageBox(std::string("The help page could not be opened in a web browser. ") +
+                      "You can open it yourself: " + page.place);
     }
 }
 

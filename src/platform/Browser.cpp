@@ -27,8 +27,7 @@ HRESULT HlinkSimpleNavigateToString(const wchar_t* target, const wchar_t* /*loca
     }
     const QString address = QString::fromWCharArray(target);
     if (Hook()) {
-        Hook()(FromQString(address));
-        return S_OK;
+        return Hook()(FromQString(address)) ? S_OK : E_FAIL;
     }
     return QDesktopServices::openUrl(QUrl(address)) ? S_OK : E_FAIL;
 }

@@ -16,6 +16,6 @@ HRESULT HlinkSimpleNavigateToString(const wchar_t* target, const wchar_t* locati
                                     void* statusCallback, DWORD flags, DWORD reserved);
 
 // Tests see the address instead of a browser opening: while a hook is set, it receives every
-// address (UTF-8) and no browser is started.
-using BrowserHook = std::function<void(const std::string& address)>;
+// address (UTF-8) and no browser is started; it returns whether a browser would have opened it.
+using BrowserHook = std::function<bool(const std::string& address)>;
 void SetBrowserHook(BrowserHook hook);

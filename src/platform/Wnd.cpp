@@ -389,7 +389,7 @@ HICON LoadResourceIcon(UINT id) {
         return &found->second;
     }
     QIcon icon;
-    for (const char* size : {"256", "32", "16"}) {
+    for (const char* size : {"256", "128", "48", "32", "16"}) {
         const QPixmap image(QStringLiteral(":/bitmaps/%1-%2.png").arg(id).arg(QLatin1String(size)));
         if (!image.isNull()) {
             icon.addPixmap(image);

@@ -8,6 +8,7 @@
 #include "app/PanelHostDlg.h"
 #include "foods/FoodTable.h"
 #include "platform/Browser.h"
+#include "platform/MessageBox.h"
 #include "platform/TestDriver.h"
 #include "res/resource.h"
 #include "support/TempDir.h"
@@ -33,11 +34,21 @@ protected:
     void SetUp() override {
         std::string error;
         ASSERT_TRUE(CFoodTable::WriteFile(kFoodsFile, {}, error)) << error;
-        SetBrowserHook([this](const std::string& address) { m_addresses.push_back(address); });
+        SetBrowserHook([this](const std::string& address) {
+            m_addresses.push_back(address);
+            return m_bBrowserOpens;
+        });
+        SetMessageBoxHook([this](const std::string& text, const std::string&, UINT) {
+            m_messages.push_back(text);
+            return IDOK;
+        });
         ASSERT_TRUE(m_main.Create(IDD_MORVANE_DIALOG));
         TestDriver::ProcessEvents();
     }
-    void TearDown() override { SetBrowserHook(nullptr); }
+    void TearDown() override {
+        SetBrowserHook(nullptr);
+        SetMessageBoxHook(nullptr);
+    }
 
     CWnd* Panel(int index) const { return m_main.Host()->Panel(index); }
 
@@ -60,7 +71,9 @@ protected:
         return rect;
     }
 
+    bool m_bBrowserOpens = true;
     std::vector<std::string> m_addresses;
+    std::vector<std::string> m_messages;
     CountingMainDlg m_main;
 };
 
@@ -91,13 +104,23 @@ TEST_F(MainDlgTest, TheTitleCarriesTheProgramVersion) {
     EXPECT_EQ(m_main.GetWindowText(), "Morvane  V 8.02");
 }
 
-TEST_F(MainDlgTest, HelpOpensTheHelpPageAndKeepsThePanel) {
+// The tests run from the build tree, so HELP finds the build's copy of the page.
+TEST_F(MainDlgTest, HelpOpensTheShippedHelpPageAndKeepsThePanel) {
     Click(IDC_FOODS);
     Click(IDC_HELP_BUTTON);
-    EXPECT_EQ(m_addresses, std::vector<std::string>{"http://" MORVANE_HELP_HOST
-                                                    "/Store/help_files/morvane_help.html"});
+    EXPECT_EQ(m_addresses, std::vector<std::string>{"file://" MORVANE_BUILT_HELP_PAGE});
+    EXPECT_TRUE(m_messages.empty());
     EXPECT_EQ(VisiblePanels(), std::vector<int>{PANEL_FOODS});
     EXPECT_TRUE(m_main.IsWindowVisible());
+}
+
+TEST_F(MainDlgTest, HelpWithoutABrowserSaysWhereThePageIs) {
+    m_bBrowserOpens = false;
+    Click(IDC_HELP_BUTTON);
+    EXPECT_EQ(m_messages, std::vector<std::string>{
+                              "The help page could not be opened in a web browser. You can open "
+                              "it yourself: " MORVANE_BUILT_HELP_PAGE});
+    EXPECT_EQ(VisiblePanels(), std::vector<int>{PANEL_DIARY});
 }
 
 TEST_F(MainDlgTest, EnterAndEscapeNeverCloseOrPressAnything) {

@@ -10,7 +10,10 @@ namespace {
 class BrowserTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SetBrowserHook([this](const std::string& address) { m_opened.push_back(address); });
+        SetBrowserHook([this](const std::string& address) {
+            m_opened.push_back(address);
+            return true;
+        });
     }
     void TearDown() override { SetBrowserHook(nullptr); }
 
