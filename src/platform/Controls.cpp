@@ -43,39 +43,41 @@ int CButton::GetCheck() const {
 
 // Picture buttons
 
+// Only the normal face is read here: start-up shows nothing else, and decoding every face of
+// every button would slow it down.
 BOOL CBitmapButton::LoadBitmaps(UINT normal, UINT pressed, UINT focus, UINT disabled) {
     const UINT ids[FaceCount] = {normal, pressed, focus, disabled};
-    BOOL allLoaded = TRUE;
+    BOOL allFound = TRUE;
     for (int face = 0; face < FaceCount; ++face) {
         m_faces[face].DeleteObject();
         m_faceIds[face] = 0;
         if (ids[face] == 0) {
             continue;
         }
-        if (m_faces[face].LoadBitmap(ids[face])) {
+        if (face == Normal ? m_faces[face].LoadBitmap(ids[face]) : CBitmap::Exists(ids[face])) {
             m_faceIds[face] = ids[face];
         } else {
-            allLoaded = FALSE;
+            allFound = FALSE;
         }
     }
     InvalidateRect(nullptr, TRUE);
-    return allLoaded && m_faces[Normal].IsLoaded() ? TRUE : FALSE;
+    return allFound && m_faceIds[Normal] != 0 ? TRUE : FALSE;
 }
 
 int CBitmapButton::CurrentFaceIndex() const {
     const auto* button = As<QAbstractButton>(m_widget);
     if (button != nullptr) {
-        if (button->isDown() && m_faces[Pressed].IsLoaded()) {
+        if (button->isDown() && m_faceIds[Pressed] != 0) {
             return Pressed;
         }
-        if (button->hasFocus() && m_faces[Focus].IsLoaded()) {
+        if (button->hasFocus() && m_faceIds[Focus] != 0) {
             return Focus;
         }
-        if (!button->isEnabled() && m_faces[Disabled].IsLoaded()) {
+        if (!button->isEnabled() && m_faceIds[Disabled] != 0) {
             return Disabled;
         }
     }
-    return m_faces[Normal].IsLoaded() ? Normal : -1;
+    return m_faceIds[Normal] != 0 ? Normal : -1;
 }
 
 UINT CBitmapButton::CurrentFaceId() const {
@@ -84,7 +86,11 @@ UINT CBitmapButton::CurrentFaceId() const {
 }
 
 const CBitmap* CBitmapButton::CurrentFace() const {
-    const int face = CurrentFaceIndex();
+    int face = CurrentFaceIndex();
+    if (face > Normal && !m_faces[face].IsLoaded() && !m_faces[face].LoadBitmap(m_faceIds[face])) {
+        m_faceIds[face] = 0;  // unreadable after all: the normal face stands in
+        face = CurrentFaceIndex();
+    }
     return face < 0 ? nullptr : &m_faces[face];
 }
 

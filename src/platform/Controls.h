@@ -36,8 +36,9 @@ private:
     enum Face { Normal, Pressed, Focus, Disabled, FaceCount };
     int CurrentFaceIndex() const;  // -1 when there is none to show
 
-    CBitmap m_faces[FaceCount];
-    UINT m_faceIds[FaceCount] = {};
+    // Faces other than the normal one are read when first shown.
+    mutable CBitmap m_faces[FaceCount];
+    mutable UINT m_faceIds[FaceCount] = {};
 };
 
 // A report-view list: columns with headers, rows of texts.

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QRadioButton>
 #include <QStyle>
+#include <cstdint>
 #include <iterator>
 #include <optional>
 
@@ -59,7 +60,8 @@ int NeededWidth(ControlKind kind, const QString& caption, const QFont& font) {
     }
 }
 
-std::vector<ClippedCaption> ClippedCaptionsWith(const QFont& font) {
+// The captions the font clips; the search stops once `enough` are found.
+std::vector<ClippedCaption> ClippedCaptionsWith(const QFont& font, std::size_t enough = SIZE_MAX) {
     std::vector<ClippedCaption> clipped;
     const int dpi = ScreenLogPixels();
     const int textHeight = QFontMetrics(font).height();
@@ -77,6 +79,9 @@ std::vector<ClippedCaption> ClippedCaptionsWith(const QFont& font) {
             if (needed > width || textHeight > height) {
                 clipped.push_back({dialog->id, control.id, FromQString(caption), needed, width,
                                    textHeight, height});
+                if (clipped.size() == enough) {
+                    return clipped;
+                }
             }
         }
     }
@@ -86,7 +91,8 @@ std::vector<ClippedCaption> ClippedCaptionsWith(const QFont& font) {
 QFont ChooseDialogFont() {
     for (const Candidate& candidate : kCandidates) {
         const QFont font = MakeFont(candidate);
-        if (ClippedCaptionsWith(font).empty()) {
+        // One clipped caption rules a candidate out; measuring the rest would slow start-up.
+        if (ClippedCaptionsWith(font, 1).empty()) {
             return font;
         }
     }

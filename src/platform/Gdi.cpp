@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPalette>
@@ -180,33 +181,59 @@ BOOL CBrush::DeleteObject() {
 CBitmap::CBitmap() = default;
 CBitmap::~CBitmap() = default;
 
+namespace {
+
+QString BitmapPath(UINT id) {
+    return QStringLiteral(":/bitmaps/%1.png").arg(id);
+}
+
+}  // namespace
+
+bool CBitmap::Exists(UINT id) {
+    return QFile::exists(BitmapPath(id));
+}
+
 BOOL CBitmap::LoadBitmap(UINT id) {
-    const QImage image(QStringLiteral(":/bitmaps/%1.png").arg(id));
+    return Adopt(QImage(BitmapPath(id)));
+}
+
+BOOL CBitmap::LoadMappedBitmap(UINT id, UINT /*flags*/, const COLORMAP* colorMap, int mapSize) {
+    QImage image(BitmapPath(id));
+    const auto mapped = [colorMap, mapSize](QRgb pixel) {
+        for (int i = 0; i < mapSize; ++i) {
+            if (colorMap[i].from == ToColorRef(pixel)) {
+                return ToQColor(colorMap[i].to).rgb();
+            }
+        }
+        return pixel;
+    };
+    // A palette picture (the background) has its palette mapped, not each of its pixels:
+    // start-up pays for every pixel otherwise.
+    QList<QRgb> palette = image.colorTable();
+    for (QRgb& colour : palette) {
+        colour = mapped(colour);
+    }
+    image.setColorTable(palette);
+    if (!Adopt(image)) {
+        return FALSE;
+    }
+    if (!palette.isEmpty()) {
+        return TRUE;
+    }
+    QImage& pixels = m_data->image;
+    for (int y = 0; y < pixels.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+        std::transform(line, line + pixels.width(), line, mapped);
+    }
+    return TRUE;
+}
+
+BOOL CBitmap::Adopt(const QImage& image) {
     if (image.isNull()) {
         m_data.reset();
         return FALSE;
     }
     m_data = std::make_shared<BitmapData>(BitmapData{image.convertToFormat(QImage::Format_RGB32)});
-    return TRUE;
-}
-
-BOOL CBitmap::LoadMappedBitmap(UINT id, UINT /*flags*/, const COLORMAP* colorMap, int mapSize) {
-    if (!LoadBitmap(id)) {
-        return FALSE;
-    }
-    QImage& image = m_data->image;
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const COLORREF pixel = ToColorRef(line[x]);
-            for (int i = 0; i < mapSize; ++i) {
-                if (colorMap[i].from == pixel) {
-                    line[x] = ToQColor(colorMap[i].to).rgb();
-                    break;
-                }
-            }
-        }
-    }
     return TRUE;
 }
 

@@ -144,6 +144,7 @@ private:
 };
 
 struct BitmapData;  // the pixels, held by the platform side
+class QImage;
 
 class CBitmap {
 public:
@@ -154,6 +155,8 @@ public:
 
     // Loads a bitmap of the program's resources by id.
     BOOL LoadBitmap(UINT id);
+    // Whether the program's resources hold a bitmap of that id, without reading its pixels.
+    static bool Exists(UINT id);
     // Loads a bitmap by id with each colour of the map replaced (CreateMappedBitmap).
     BOOL LoadMappedBitmap(UINT id, UINT flags = 0, const COLORMAP* colorMap = nullptr,
                           int mapSize = 0);
@@ -165,6 +168,8 @@ public:
     const std::shared_ptr<BitmapData>& Data() const { return m_data; }
 
 private:
+    BOOL Adopt(const QImage& image);
+
     std::shared_ptr<BitmapData> m_data;
 };
 

@@ -1,12 +1,15 @@
 #include "platform/VersionApi.h"
 
+#include <elf.h>
+
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -171,38 +174,112 @@ std::size_t WriteUtf8(const unsigned char* in, std::size_t units, unsigned char*
     return static_cast<std::size_t>(out - first);
 }
 
-Bytes ReadWholeFile(const char* path) {
-    std::ifstream file(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+// A file read by ranges; a range that does not lie wholly inside the file is not read.
+class FileReader {
+public:
+    explicit FileReader(const char* path) : m_file(path, std::ios::binary | std::ios::ate) {
+        const std::streamoff size = m_file ? static_cast<std::streamoff>(m_file.tellg()) : 0;
+        m_size = size > 0 ? static_cast<std::uint64_t>(size) : 0;
+    }
+
+    bool Read(std::uint64_t offset, std::uint64_t size, void* out) {
+        if (offset > m_size || size > m_size - offset) {
+            return false;
+        }
+        m_file.seekg(static_cast<std::streamoff>(offset));
+        m_file.read(static_cast<char*>(out), static_cast<std::streamsize>(size));
+        return static_cast<std::uint64_t>(m_file.gcount()) == size;
+    }
+
+    // The first `limit` bytes, or the whole file when it is shorter.
+    Bytes ReadHead(std::uint64_t limit) {
+        Bytes bytes(std::min(limit, m_size));
+        return Read(0, bytes.size(), bytes.data()) ? bytes : Bytes{};
+    }
+
+private:
+    std::ifstream m_file;
+    std::uint64_t m_size = 0;
+};
+
+// A version block is at most 64 KiB; a section or a name table far larger is not ours.
+constexpr std::uint64_t kMaxSectionSize = 1 << 20;
+// How much of a file without the version section is searched for the block's key.
+constexpr std::uint64_t kScanLimit = 1 << 20;
+
+bool ReadSectionBytes(FileReader& file, const Elf64_Shdr& section, Bytes& bytes) {
+    if (section.sh_type == SHT_NOBITS || section.sh_size > kMaxSectionSize) {
+        return false;
+    }
+    bytes.resize(section.sh_size);
+    return file.Read(section.sh_offset, section.sh_size, bytes.data());
 }
 
-// The first well-formed version block in the file, found by its key; empty when there is none.
-Bytes ReadVersionBlock(const char* path) {
-    if (path == nullptr) {
-        return {};
+// The bytes of the named section when the file is a 64-bit little-endian ELF file that has one.
+std::optional<Bytes> ReadElfSection(FileReader& file, std::string_view name) {
+    Elf64_Ehdr header;
+    if (!file.Read(0, sizeof header, &header) ||
+        std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0 ||
+        header.e_ident[EI_CLASS] != ELFCLASS64 || header.e_ident[EI_DATA] != ELFDATA2LSB ||
+        header.e_shentsize != sizeof(Elf64_Shdr) || header.e_shstrndx >= header.e_shnum) {
+        return std::nullopt;
     }
-    const Bytes file = ReadWholeFile(path);
+    std::vector<Elf64_Shdr> sections(header.e_shnum);
+    Bytes names;
+    if (!file.Read(header.e_shoff, sections.size() * sizeof(Elf64_Shdr), sections.data()) ||
+        !ReadSectionBytes(file, sections[header.e_shstrndx], names)) {
+        return std::nullopt;
+    }
+    for (const Elf64_Shdr& section : sections) {
+        if (section.sh_name >= names.size()) {
+            continue;
+        }
+        const char* first = reinterpret_cast<const char*>(names.data()) + section.sh_name;
+        Bytes bytes;
+        if (std::string_view(first, strnlen(first, names.size() - section.sh_name)) == name &&
+            ReadSectionBytes(file, section, bytes)) {
+            return bytes;
+        }
+    }
+    return std::nullopt;
+}
+
+// The first well-formed version block in the bytes, found by its key; empty when there is none.
+Bytes FindVersionBlock(const Bytes& bytes) {
     Bytes key;
     for (const char* c = kRootKey; c <= kRootKey + std::strlen(kRootKey); ++c) {
         key.push_back(static_cast<unsigned char>(*c));
         key.push_back(0);
     }
     const std::boyer_moore_horspool_searcher searcher(key.begin(), key.end());
-    for (auto hit = std::search(file.begin(), file.end(), searcher); hit != file.end();
-         hit = std::search(hit + 1, file.end(), searcher)) {
-        const auto keyAt = static_cast<std::size_t>(hit - file.begin());
+    for (auto hit = std::search(bytes.begin(), bytes.end(), searcher); hit != bytes.end();
+         hit = std::search(hit + 1, bytes.end(), searcher)) {
+        const auto keyAt = static_cast<std::size_t>(hit - bytes.begin());
         if (keyAt < kNodeHeaderSize) {
             continue;
         }
         const std::size_t start = keyAt - kNodeHeaderSize;
-        const std::size_t length = ReadWord(file.data() + start);
+        const std::size_t length = ReadWord(bytes.data() + start);
         Node root;
-        if (ReadNode(file.data() + start, 0, std::min(length, file.size() - start), root)) {
-            return Bytes(file.begin() + static_cast<std::ptrdiff_t>(start),
-                         file.begin() + static_cast<std::ptrdiff_t>(start + length));
+        if (ReadNode(bytes.data() + start, 0, std::min(length, bytes.size() - start), root)) {
+            return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(start),
+                         bytes.begin() + static_cast<std::ptrdiff_t>(start + length));
         }
     }
     return {};
+}
+
+// The program's own block sits in a section of its own, read alone; any other file is searched
+// by the key within its first bytes.
+Bytes ReadVersionBlock(const char* path) {
+    if (path == nullptr) {
+        return {};
+    }
+    FileReader file(path);
+    if (std::optional<Bytes> section = ReadElfSection(file, kSectionName)) {
+        return FindVersionBlock(*section);
+    }
+    return FindVersionBlock(file.ReadHead(kScanLimit));
 }
 
 }  // namespace

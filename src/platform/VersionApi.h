@@ -1,8 +1,9 @@
 #pragma once
 
 // The version-resource interface: the running program's path and the VS_VERSIONINFO block of a
-// file. On this platform a block is not a resource section: the reader finds it anywhere in a
-// file by its key "VS_VERSION_INFO" and checks every length against the file.
+// file. On this platform the program's block lives in an ELF section of its own, which the
+// reader locates from the section headers and reads alone; any other file is searched for the
+// key "VS_VERSION_INFO" within its first MiB. Every length is checked against what was read.
 
 #include "platform/WinTypes.h"
 

@@ -103,7 +103,7 @@ DWORD HighLow(WORD high, WORD low) {
     return static_cast<DWORD>(high) << 16 | low;
 }
 
-void PutFixedInfo(BlockWriter& writer, const VersionBlockSpec& spec) {
+void PutFixedInfo(BlockWriter& writer, const VersionBlockContents& contents) {
     constexpr DWORD kStructVersion = 0x00010000;
     constexpr DWORD kFlagsMask = 0x3F;
     constexpr DWORD kNoFlags = 0;
@@ -112,20 +112,20 @@ void PutFixedInfo(BlockWriter& writer, const VersionBlockSpec& spec) {
     constexpr DWORD kNoSubtype = 0;
     constexpr DWORD kNoDate = 0;
     // In the member order of VS_FIXEDFILEINFO.
-    for (DWORD word :
-         {spec.signature, kStructVersion, HighLow(spec.fileVersion[0], spec.fileVersion[1]),
-          HighLow(spec.fileVersion[2], spec.fileVersion[3]),
-          HighLow(spec.productVersion[0], spec.productVersion[1]),
-          HighLow(spec.productVersion[2], spec.productVersion[3]), kFlagsMask, kNoFlags, kUnknownOs,
-          kTypeApplication, kNoSubtype, kNoDate, kNoDate}) {
+    for (DWORD word : {contents.signature, kStructVersion,
+                       HighLow(contents.fileVersion[0], contents.fileVersion[1]),
+                       HighLow(contents.fileVersion[2], contents.fileVersion[3]),
+                       HighLow(contents.productVersion[0], contents.productVersion[1]),
+                       HighLow(contents.productVersion[2], contents.productVersion[3]), kFlagsMask,
+                       kNoFlags, kUnknownOs, kTypeApplication, kNoSubtype, kNoDate, kNoDate}) {
         writer.PutDword(word);
     }
 }
 
-void PutStringFileInfo(BlockWriter& writer, const VersionBlockSpec& spec) {
+void PutStringFileInfo(BlockWriter& writer, const VersionBlockContents& contents) {
     const std::size_t info = writer.Open("StringFileInfo", 0, kTextValue);
-    const std::size_t table = writer.Open(spec.stringTable, 0, kTextValue);
-    for (const auto& [name, value] : spec.strings) {
+    const std::size_t table = writer.Open(contents.stringTable, 0, kTextValue);
+    for (const auto& [name, value] : contents.strings) {
         const std::u16string text = Utf16FromUtf8(value);
         const std::size_t entry = writer.Open(name, static_cast<WORD>(text.size() + 1), kTextValue);
         writer.PutText(text);
@@ -135,11 +135,11 @@ void PutStringFileInfo(BlockWriter& writer, const VersionBlockSpec& spec) {
     writer.Close(info);
 }
 
-void PutVarFileInfo(BlockWriter& writer, const VersionBlockSpec& spec) {
+void PutVarFileInfo(BlockWriter& writer, const VersionBlockContents& contents) {
     const std::size_t info = writer.Open("VarFileInfo", 0, kTextValue);
-    const auto bytes = static_cast<WORD>(spec.translations.size() * sizeof(DWORD));
+    const auto bytes = static_cast<WORD>(contents.translations.size() * sizeof(DWORD));
     const std::size_t var = writer.Open("Translation", bytes, kBinaryValue);
-    for (const auto& [language, codePage] : spec.translations) {
+    for (const auto& [language, codePage] : contents.translations) {
         writer.PutWord(language);
         writer.PutWord(codePage);
     }
@@ -149,15 +149,15 @@ void PutVarFileInfo(BlockWriter& writer, const VersionBlockSpec& spec) {
 
 }  // namespace
 
-std::vector<unsigned char> BuildVersionBlock(const VersionBlockSpec& spec) {
+std::vector<unsigned char> BuildVersionBlock(const VersionBlockContents& contents) {
     BlockWriter writer;
     const std::size_t root = writer.Open(kRootKey, sizeof(VS_FIXEDFILEINFO), kBinaryValue);
-    PutFixedInfo(writer, spec);
-    if (!spec.strings.empty()) {
-        PutStringFileInfo(writer, spec);
+    PutFixedInfo(writer, contents);
+    if (!contents.strings.empty()) {
+        PutStringFileInfo(writer, contents);
     }
-    if (!spec.translations.empty()) {
-        PutVarFileInfo(writer, spec);
+    if (!contents.translations.empty()) {
+        PutVarFileInfo(writer, contents);
     }
     writer.Close(root);
     return writer.Take();

@@ -15,6 +15,9 @@
 // value or child. Offsets and alignment count from the block's first byte.
 namespace version_block {
 constexpr char kRootKey[] = "VS_VERSION_INFO";
+// The ELF section that holds the program's own block, so that the reader finds it from the
+// section headers without reading the whole executable.
+constexpr char kSectionName[] = ".morvane_version";
 constexpr std::size_t kNodeHeaderSize = 6;
 constexpr WORD kBinaryValue = 0;  // wValueLength counts bytes
 constexpr WORD kTextValue = 1;    // wValueLength counts UTF-16 units, the terminating zero included
@@ -27,7 +30,7 @@ constexpr std::size_t AlignUp(std::size_t offset) {
 }  // namespace version_block
 
 // What a version block says. Texts are UTF-8.
-struct VersionBlockSpec {
+struct VersionBlockContents {
     std::array<WORD, 4> fileVersion{};
     std::array<WORD, 4> productVersion{};
     DWORD signature = VS_FFI_SIGNATURE;
@@ -38,5 +41,5 @@ struct VersionBlockSpec {
     std::vector<std::pair<WORD, WORD>> translations;
 };
 
-// A complete VS_VERSIONINFO block; empty when the spec does not fit the 16-bit lengths.
-std::vector<unsigned char> BuildVersionBlock(const VersionBlockSpec& spec);
+// A complete VS_VERSIONINFO block; empty when the contents do not fit the 16-bit lengths.
+std::vector<unsigned char> BuildVersionBlock(const VersionBlockContents& contents);

@@ -1,10 +1,31 @@
 #include "platform/WinApp.h"
 
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
 #include "platform/LayerApplication.h"
 
 namespace {
 
 CWinApp* g_app = nullptr;
+
+// Closes the main window, as its close box would, once it has first been exposed and painted,
+// so that start-up can be timed as a whole process.
+class ExitAfterFirstShow : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        QWidget* main = g_app != nullptr && g_app->m_pMainWnd != nullptr
+                            ? g_app->m_pMainWnd->Widget()
+                            : nullptr;
+        if (event->type() == QEvent::Expose && main != nullptr && watched == main->windowHandle() &&
+            main->windowHandle()->isExposed()) {
+            QTimer::singleShot(0, main, [main] { main->close(); });
+            QCoreApplication::instance()->removeEventFilter(this);
+        }
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -32,6 +53,10 @@ CWinApp* AfxGetApp() {
 
 int AfxWinMain(CWinApp& app, int argc, char** argv) {
     LayerApplication application(argc, argv);
+    ExitAfterFirstShow exitAfterFirstShow;
+    if (qEnvironmentVariableIsSet("MORVANE_EXIT_AFTER_FIRST_SHOW")) {
+        application.installEventFilter(&exitAfterFirstShow);
+    }
     app.InitInstance();
     return 0;
 }

@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFile>
 #include <QGroupBox>
 #include <QIcon>
+#include <QIconEngine>
 #include <QLabel>
 #include <QLineEdit>
 #include <map>
@@ -226,6 +228,17 @@ BOOL CWnd::IsIconic() const {
     return m_widget != nullptr && m_widget->isMinimized() ? TRUE : FALSE;
 }
 
+BOOL CWnd::SetForegroundWindow() {
+    if (m_widget == nullptr) {
+        return FALSE;
+    }
+    QWidget* top = m_widget->window();
+    top->showNormal();
+    top->raise();
+    top->activateWindow();
+    return TRUE;
+}
+
 // Controls
 
 CWnd* CWnd::GetDlgItem(int id) const {
@@ -288,9 +301,15 @@ HICON CWnd::SetIcon(HICON icon, BOOL bigIcon) {
         return nullptr;
     }
     const HICON previous = std::exchange(link->icon[bigIcon != FALSE ? 0 : 1], icon);
+    const HICON big = link->icon[0];
+    const HICON small = link->icon[1];
     QIcon shown;
-    for (const HICON each : link->icon) {
-        if (each != nullptr) {
+    if (big == nullptr || small == nullptr || big == small) {
+        // One icon is set as it is, so that its pictures stay unread until the desktop asks.
+        const HICON one = big != nullptr ? big : small;
+        shown = one != nullptr ? one->icon : QIcon();
+    } else {
+        for (const HICON each : {big, small}) {
             for (const QSize& size : each->icon.availableSizes()) {
                 shown.addPixmap(each->icon.pixmap(size));
             }
@@ -382,25 +401,67 @@ std::string CMenu::GetMenuString(int position) const {
 
 // Resources
 
+namespace {
+
+// An icon whose pictures are decoded when first asked for: start-up never draws the icon, and
+// some desktops never ask the window for it.
+class ResourceIconEngine : public QIconEngine {
+public:
+    ResourceIconEngine(UINT id, QList<QSize> sizes) : m_id(id), m_sizes(std::move(sizes)) {}
+
+    QIconEngine* clone() const override { return new ResourceIconEngine(m_id, m_sizes); }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return m_sizes; }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Pictures().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Pictures().pixmap(size, mode, state);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        Pictures().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+
+    static QString Path(UINT id, const QSize& size) {
+        return QStringLiteral(":/bitmaps/%1-%2.png").arg(id).arg(size.width());
+    }
+
+private:
+    const QIcon& Pictures() {
+        if (m_pictures.isNull()) {
+            for (const QSize& size : m_sizes) {
+                m_pictures.addPixmap(QPixmap(Path(m_id, size)));
+            }
+        }
+        return m_pictures;
+    }
+
+    UINT m_id;
+    QList<QSize> m_sizes;
+    QIcon m_pictures;
+};
+
+}  // namespace
+
 HICON LoadResourceIcon(UINT id) {
     // Loaded once and shared, as resource icons are; the pictures go with the application.
     static std::map<UINT, IconData> loaded;
     if (auto found = loaded.find(id); found != loaded.end()) {
         return &found->second;
     }
-    QIcon icon;
-    for (const char* size : {"256", "128", "48", "32", "16"}) {
-        const QPixmap image(QStringLiteral(":/bitmaps/%1-%2.png").arg(id).arg(QLatin1String(size)));
-        if (!image.isNull()) {
-            icon.addPixmap(image);
+    QList<QSize> sizes;
+    for (const int side : {256, 128, 48, 32, 16}) {
+        if (QFile::exists(ResourceIconEngine::Path(id, QSize(side, side)))) {
+            sizes.append(QSize(side, side));
         }
     }
-    if (icon.isNull()) {
+    if (sizes.isEmpty()) {
         return nullptr;
     }
     if (loaded.empty()) {
         qAddPostRoutine([] { loaded.clear(); });
     }
+    const QIcon icon(new ResourceIconEngine(id, sizes));
     return &loaded.emplace(id, IconData{icon}).first->second;
 }
 

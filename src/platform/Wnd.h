@@ -49,6 +49,8 @@ public:
     // Schedules OnEraseBkgnd (when erase is set) and OnPaint for the whole window.
     void InvalidateRect(const CRect* rect, BOOL erase = TRUE);
     BOOL IsIconic() const;
+    // Restores the window's top-level window when minimised and brings it to the front.
+    BOOL SetForegroundWindow();
 
     CWnd* GetDlgItem(int id) const;
     int GetDlgCtrlID() const;

@@ -11,19 +11,19 @@
 
 namespace {
 
-VersionBlockSpec SpecFor(std::array<WORD, 4> fileVersion) {
-    VersionBlockSpec spec;
-    spec.fileVersion = fileVersion;
-    spec.productVersion = fileVersion;
-    spec.strings = {{"ProductName", "Morvane"}};
-    spec.translations = {{0x0409, 0x04B0}};
-    return spec;
+VersionBlockContents ContentsFor(std::array<WORD, 4> fileVersion) {
+    VersionBlockContents contents;
+    contents.fileVersion = fileVersion;
+    contents.productVersion = fileVersion;
+    contents.strings = {{"ProductName", "Morvane"}};
+    contents.translations = {{0x0409, 0x04B0}};
+    return contents;
 }
 
 // A file holding the block between other bytes, as a program file holds it.
 std::string WriteModule(const ScopedTempDir& dir, const std::string& name,
-                        const VersionBlockSpec& spec) {
-    const std::vector<unsigned char> block = BuildVersionBlock(spec);
+                        const VersionBlockContents& contents) {
+    const std::vector<unsigned char> block = BuildVersionBlock(contents);
     const std::string path = dir.File(name);
     std::ofstream out(path, std::ios::binary);
     const std::string filler(37, '\x7f');
@@ -48,7 +48,7 @@ TEST_F(VersionInfoTest, ShowsTheFirstThreeNumbersWithoutASeparatorBeforeTheThird
         {{10, 0, 0, 9}, "V 10.00"},
     };
     for (const ShownVersionCase& c : cases) {
-        const std::string path = WriteModule(m_dir, "module.bin", SpecFor(c.fileVersion));
+        const std::string path = WriteModule(m_dir, "module.bin", ContentsFor(c.fileVersion));
         ShownVersion version;
         ASSERT_TRUE(ReadShownVersion(path.c_str(), &version)) << c.text;
         EXPECT_EQ(FormatVersionText(version), c.text);
@@ -57,8 +57,8 @@ TEST_F(VersionInfoTest, ShowsTheFirstThreeNumbersWithoutASeparatorBeforeTheThird
 
 // Opening again replaces what an earlier file gave.
 TEST_F(VersionInfoTest, OpenKeepsTheFixedInfoAndTheTranslationTableOfTheLastFile) {
-    const std::string first = WriteModule(m_dir, "first.bin", SpecFor({8, 0, 2, 1}));
-    const std::string second = WriteModule(m_dir, "second.bin", SpecFor({1, 12, 3, 4}));
+    const std::string first = WriteModule(m_dir, "first.bin", ContentsFor({8, 0, 2, 1}));
+    const std::string second = WriteModule(m_dir, "second.bin", ContentsFor({1, 12, 3, 4}));
     CVersionInfo info;
     ASSERT_EQ(info.Open(first.c_str()), 1);
     ASSERT_EQ(info.Open(second.c_str()), 1);
@@ -70,9 +70,9 @@ TEST_F(VersionInfoTest, OpenKeepsTheFixedInfoAndTheTranslationTableOfTheLastFile
 }
 
 TEST_F(VersionInfoTest, UnreadableResourcesGiveNoVersionAndLeaveNothingBehind) {
-    VersionBlockSpec noTranslation = SpecFor({8, 0, 2, 1});
+    VersionBlockContents noTranslation = ContentsFor({8, 0, 2, 1});
     noTranslation.translations.clear();
-    VersionBlockSpec wrongSignature = SpecFor({8, 0, 2, 1});
+    VersionBlockContents wrongSignature = ContentsFor({8, 0, 2, 1});
     wrongSignature.signature = 0xFEEF04BC;
     const std::string paths[] = {
         WriteModule(m_dir, "no-translation.bin", noTranslation),
@@ -93,7 +93,7 @@ TEST_F(VersionInfoTest, UnreadableResourcesGiveNoVersionAndLeaveNothingBehind) {
 }
 
 TEST_F(VersionInfoTest, ANullPathChangesNothing) {
-    const std::string path = WriteModule(m_dir, "module.bin", SpecFor({8, 0, 2, 1}));
+    const std::string path = WriteModule(m_dir, "module.bin", ContentsFor({8, 0, 2, 1}));
     CVersionInfo info;
     ASSERT_EQ(info.Open(path.c_str()), 1);
 

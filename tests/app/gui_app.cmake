@@ -10,5 +10,7 @@ morvane_test(PanelHostDlgTest GUI SOURCES ${app_tests}/PanelHostDlgTest.cpp LIBS
 morvane_test(AboutDlgTest GUI SOURCES ${app_tests}/AboutDlgTest.cpp LIBS morvane_app)
 morvane_test(VersionInfoTest SOURCES ${app_tests}/VersionInfoTest.cpp LIBS morvane_app)
 morvane_test(MorvaneAppTest GUI SOURCES ${app_tests}/MorvaneAppTest.cpp LIBS morvane_app)
+target_compile_definitions(MorvaneAppTest PRIVATE MORVANE_PROGRAM="$<TARGET_FILE:morvane>")
+add_dependencies(MorvaneAppTest morvane)
 morvane_test(HelpPageTest SOURCES ${app_tests}/HelpPageTest.cpp LIBS morvane_app)
 morvane_test(CommandLineTest SOURCES ${app_tests}/CommandLineTest.cpp LIBS morvane_app)

@@ -208,6 +208,27 @@ TEST(DcTest, BitBltTilesAMappedBitmapFromAMemoryContext) {
     EXPECT_EQ(dc.BitBlt(0, 0, 5, 5, &memory, 0, 0, SRCCOPY), FALSE);  // nothing selected now
 }
 
+// Exactly the pixels of the mapped colour change, in a true-colour and in a palette picture.
+TEST(DcTest, AMappedBitmapReplacesExactlyTheMappedColour) {
+    for (const UINT id : {IDB_GRAPES, IDB_BACKGROUND}) {
+        CBitmap plain;
+        ASSERT_TRUE(plain.LoadBitmap(id));
+        const COLORMAP cornerToRed{plain.GetPixel(0, 0), kRed};
+        ASSERT_NE(cornerToRed.from, kRed);
+        CBitmap mapped;
+        ASSERT_TRUE(mapped.LoadMappedBitmap(id, 0, &cornerToRed, 1));
+        BITMAP size;
+        ASSERT_TRUE(plain.GetBitmap(&size));
+        for (int y = 0; y < size.bmHeight; ++y) {
+            for (int x = 0; x < size.bmWidth; ++x) {
+                const COLORREF pixel = plain.GetPixel(x, y);
+                ASSERT_EQ(mapped.GetPixel(x, y), pixel == cornerToRed.from ? kRed : pixel)
+                    << id << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST(DcTest, MissingBitmapsAreReportedAndShowNothing) {
     CBitmap missing;
     EXPECT_FALSE(missing.LoadBitmap(4242));

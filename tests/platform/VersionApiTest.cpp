@@ -1,5 +1,6 @@
 #include "platform/VersionApi.h"
 
+#include <elf.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,13 +16,13 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-VersionBlockSpec CraftedSpec() {
-    VersionBlockSpec spec;
-    spec.fileVersion = {1, 12, 3, 4};
-    spec.productVersion = {1, 12, 0, 0};
-    spec.strings = {{"ProductName", "Crafted"}, {"LegalCopyright", "© Ünïcode – 日本 😀"}};
-    spec.translations = {{0x0407, 0x04E4}, {0x0409, 0x04B0}};
-    return spec;
+VersionBlockContents CraftedContents() {
+    VersionBlockContents contents;
+    contents.fileVersion = {1, 12, 3, 4};
+    contents.productVersion = {1, 12, 0, 0};
+    contents.strings = {{"ProductName", "Crafted"}, {"LegalCopyright", "© Ünïcode – 日本 😀"}};
+    contents.translations = {{0x0407, 0x04E4}, {0x0409, 0x04B0}};
+    return contents;
 }
 
 // Unrelated bytes of odd length, holding a bare key whose header claims more than the file holds.
@@ -107,6 +108,33 @@ std::vector<DWORD> Translations(const Bytes& buffer) {
     return entries;
 }
 
+// A 64-bit ELF file: the decoy block in the open, then `block` as the section named
+// `sectionName`, the section names and the section headers.
+Bytes ElfFile(const Bytes& decoy, const Bytes& block, const std::string& sectionName) {
+    Bytes file(sizeof(Elf64_Ehdr), 0);
+    file.insert(file.end(), decoy.begin(), decoy.end());
+    const std::size_t blockAt = file.size();
+    file.insert(file.end(), block.begin(), block.end());
+    const std::size_t namesAt = file.size();
+    const std::string names = std::string("\0.shstrtab\0", 11) + sectionName + '\0';
+    file.insert(file.end(), names.begin(), names.end());
+    Elf64_Shdr sections[3] = {};
+    sections[1] = {11, SHT_PROGBITS, SHF_ALLOC, 0, blockAt, block.size(), 0, 0, 1, 0};
+    sections[2] = {1, SHT_STRTAB, 0, 0, namesAt, names.size(), 0, 0, 1, 0};
+    Elf64_Ehdr header = {};
+    std::memcpy(header.e_ident, ELFMAG, SELFMAG);
+    header.e_ident[EI_CLASS] = ELFCLASS64;
+    header.e_ident[EI_DATA] = ELFDATA2LSB;
+    header.e_shoff = file.size();
+    header.e_shentsize = sizeof(Elf64_Shdr);
+    header.e_shnum = 3;
+    header.e_shstrndx = 2;
+    std::memcpy(file.data(), &header, sizeof header);
+    const auto* headers = reinterpret_cast<const unsigned char*>(sections);
+    file.insert(file.end(), headers, headers + sizeof sections);
+    return file;
+}
+
 class VersionApiTest : public TempDirTest {};
 
 }  // namespace
@@ -151,7 +179,7 @@ TEST_F(VersionApiTest, ModuleFileNameIsCutToTheBufferAndStaysTerminated) {
 }
 
 TEST_F(VersionApiTest, FindsACraftedBlockAmongOtherBytes) {
-    const Bytes buffer = LoadVersionInfo(WriteModule(m_dir, BuildVersionBlock(CraftedSpec())));
+    const Bytes buffer = LoadVersionInfo(WriteModule(m_dir, BuildVersionBlock(CraftedContents())));
     ASSERT_FALSE(buffer.empty());
     ExpectVersions(buffer, 0x0001000C, 0x00030004, 0x0001000C, 0);
     EXPECT_EQ(Translations(buffer), (std::vector<DWORD>{0x04E40407, 0x04B00409}));
@@ -163,10 +191,33 @@ TEST_F(VersionApiTest, FindsACraftedBlockAmongOtherBytes) {
     EXPECT_EQ(QueryText(buffer, "\\StringFileInfo\\040904B0\\ProductName"), "Crafted");
 }
 
+// The program's own block is read from its section alone; an ELF file without that section is
+// searched by the key like any other file.
+TEST_F(VersionApiTest, AnElfFileIsReadFromItsVersionSection) {
+    VersionBlockContents decoy = CraftedContents();
+    decoy.fileVersion = {9, 9, 9, 9};
+    const struct {
+        std::string section;
+        DWORD fileMS;
+    } cases[] = {
+        {version_block::kSectionName, 0x0001000C},
+        {".rodata", 0x00090009},
+    };
+    for (const auto& c : cases) {
+        const std::string path = m_dir.File("module.elf");
+        WriteFile(path, ElfFile(BuildVersionBlock(decoy), BuildVersionBlock(CraftedContents()),
+                                c.section));
+        const Bytes buffer = LoadVersionInfo(path);
+        const VS_FIXEDFILEINFO* info = FixedInfo(buffer);
+        ASSERT_NE(info, nullptr) << c.section;
+        EXPECT_EQ(info->dwFileVersionMS, c.fileMS) << c.section;
+    }
+}
+
 TEST_F(VersionApiTest, NamesWithoutAValueAreNotFound) {
-    VersionBlockSpec spec = CraftedSpec();
-    spec.translations.clear();
-    const Bytes buffer = LoadVersionInfo(WriteModule(m_dir, BuildVersionBlock(spec)));
+    VersionBlockContents contents = CraftedContents();
+    contents.translations.clear();
+    const Bytes buffer = LoadVersionInfo(WriteModule(m_dir, BuildVersionBlock(contents)));
     ASSERT_NE(FixedInfo(buffer), nullptr);
     EXPECT_TRUE(Translations(buffer).empty());
     void* value = nullptr;
@@ -180,9 +231,9 @@ TEST_F(VersionApiTest, NamesWithoutAValueAreNotFound) {
 }
 
 TEST_F(VersionApiTest, AWrongSignatureIsHandedBackAsItIs) {
-    VersionBlockSpec spec = CraftedSpec();
-    spec.signature = 0x12345678;
-    const Bytes buffer = LoadVersionInfo(WriteModule(m_dir, BuildVersionBlock(spec)));
+    VersionBlockContents contents = CraftedContents();
+    contents.signature = 0x12345678;
+    const Bytes buffer = LoadVersionInfo(WriteModule(m_dir, BuildVersionBlock(contents)));
     const VS_FIXEDFILEINFO* info = FixedInfo(buffer);
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(info->dwSignature, 0x12345678U);
@@ -201,7 +252,7 @@ TEST_F(VersionApiTest, FilesWithoutABlockHaveNoVersionInfo) {
 }
 
 TEST_F(VersionApiTest, ABufferSmallerThanAskedForIsRefused) {
-    const std::string path = WriteModule(m_dir, BuildVersionBlock(CraftedSpec()));
+    const std::string path = WriteModule(m_dir, BuildVersionBlock(CraftedContents()));
     const DWORD size = GetFileVersionInfoSizeA(path.c_str(), nullptr);
     Bytes buffer(size);
     EXPECT_FALSE(GetFileVersionInfoA(path.c_str(), 0, size - 1, buffer.data()));
@@ -209,7 +260,7 @@ TEST_F(VersionApiTest, ABufferSmallerThanAskedForIsRefused) {
 }
 
 TEST_F(VersionApiTest, ABlockCutShortByTheEndOfTheFileIsNotFound) {
-    const Bytes block = BuildVersionBlock(CraftedSpec());
+    const Bytes block = BuildVersionBlock(CraftedContents());
     Bytes file = Junk();
     const std::size_t start = file.size();
     file.insert(file.end(), block.begin(), block.end());
@@ -223,7 +274,7 @@ TEST_F(VersionApiTest, ABlockCutShortByTheEndOfTheFileIsNotFound) {
 // Every 16-bit word of the block in turn takes values that break lengths, types and keys; each
 // damaged block is read and queried, and every answer must lie inside the buffer.
 TEST_F(VersionApiTest, DamagedBlocksAreReadWithinTheirBounds) {
-    const Bytes block = BuildVersionBlock(CraftedSpec());
+    const Bytes block = BuildVersionBlock(CraftedContents());
     const std::string path = m_dir.File("damaged.bin");
     const char* const queries[] = {
         "\\", "\\VarFileInfo\\Translation", "\\StringFileInfo\\040904B0\\ProductName",
@@ -252,7 +303,7 @@ TEST_F(VersionApiTest, DamagedBlocksAreReadWithinTheirBounds) {
 // A string-table entry whose node claims a binary value holds bytes with no terminating zero;
 // handing them out as text would let the reader run past the value.
 TEST_F(VersionApiTest, AStringEntryMarkedBinaryIsNotHandedOutAsText) {
-    Bytes block = BuildVersionBlock(CraftedSpec());
+    Bytes block = BuildVersionBlock(CraftedContents());
     Bytes key;
     for (char c : std::string("ProductName")) {
         key.insert(key.end(), {static_cast<unsigned char>(c), 0});

@@ -5,3 +5,8 @@ foreach(layer_test Wnd Dialog Controls Dc Painting Text MessageBox Browser)
     LIBS morvane_platform
     GUI)
 endforeach()
+# The one-program-per-folder lock, also against the real program killed while it holds it.
+morvane_test(SingleInstanceTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/SingleInstanceTest.cpp
+  LIBS morvane_platform GUI)
+target_compile_definitions(SingleInstanceTest PRIVATE MORVANE_PROGRAM="$<TARGET_FILE:morvane>")
+add_dependencies(SingleInstanceTest morvane)

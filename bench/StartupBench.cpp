@@ -1,0 +1,50 @@
+// Start-up as the user meets it: the real program, started in a data folder holding a ten-year
+// diary and the shipped foods file, until its main window is first visible, against a bare Qt
+// window started the same way in the same run. Both run as whole processes on Qt's offscreen
+// platform. Read the Program figure as a ratio to the BareQt one.
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+#include "stats/DiaryRows.h"
+#include "support/ChildProcess.h"
+#include "support/TempDir.h"
+
+namespace {
+
+constexpr int kDays = 3650;
+
+// Starts the executable in the folder and waits until it has ended.
+void RunToFirstWindow(benchmark::State& state, const char* program) {
+    ScopedTempDir folder;
+    if (!WriteDiary("morvane.qeldb", DailyRows(kDays, 2010, 1, 1)) ||
+        !std::filesystem::copy_file(MORVANE_SHIPPED_FOODS, folder.File("foods.qeldb"))) {
+        state.SkipWithError("cannot lay out the data folder");
+        return;
+    }
+    for (auto _ : state) {
+        ChildProcess child(program, folder.Path(),
+                           {"QT_QPA_PLATFORM=offscreen", "MORVANE_EXIT_AFTER_FIRST_SHOW=1"});
+        if (child.Wait(std::chrono::seconds(30)) != 0) {
+            state.SkipWithError("the program did not end by itself with status 0");
+            return;
+        }
+    }
+}
+
+void Program_StartToFirstWindow(benchmark::State& state) {
+    RunToFirstWindow(state, MORVANE_PROGRAM);
+}
+BENCHMARK(Program_StartToFirstWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BareQt_StartToFirstWindow(benchmark::State& state) {
+    RunToFirstWindow(state, MORVANE_BARE_WINDOW);
+}
+BENCHMARK(BareQt_StartToFirstWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();
