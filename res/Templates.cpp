@@ -113,6 +113,9 @@ const DialogTemplate kDiaryPanel{
         {IDC_PREVIOUS, K::PushButton, "<", 302, 224, 20, 14, CS_TAB_STOP, 0},
         {IDC_NEXT, K::PushButton, ">", 326, 224, 20, 14, CS_TAB_STOP, 0},
         {IDC_LAST, K::PushButton, ">>", 350, 224, 20, 14, CS_TAB_STOP, 0},
+        // The shown entry's body mass index and calorie need, under the weight and height.
+        {IDC_BMI_TEXT, K::Static, "", 12, 168, 122, 8, CS_NONE, 0},
+        {IDC_NEED_TEXT, K::Static, "", 12, 205, 122, 8, CS_NONE, 0},
     }};
 
 const std::vector<const DialogTemplate*> kAllTemplates{

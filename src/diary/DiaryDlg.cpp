@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "diary/DiaryOpening.h"
+#include "diary/EntryFigures.h"
 #include "diary/EntrySave.h"
 #include "platform/DialogRules.h"
 #include "platform/MessageBox.h"
@@ -117,6 +118,7 @@ bool CDiaryDlg::OpenDiaryFile(bool backUp) {
     if (!m_bDiaryOpen) {
         m_helpText.SetWindowText("");
         m_entryLabel.SetWindowText("");
+        ShowFigures(false);
         if (opening.state == DiaryOpened::Failed) {
             AfxMessageBox("The diary " + database_file::FullPath(backups.DiaryPath()) +
                               " could not be opened: " + opening.reason + ".",
@@ -231,12 +233,20 @@ void CDiaryDlg::ShowCurrentEntry() {
                            m_table.m_nActivity, m_table.m_nGender, imperial ? kImperial : kMetric);
     ApplyUnitSystem(!imperial);
 
+    ShowFigures(!IsUntouchedSeed(m_table));
+
     // An unreadable date leaves the picker on the date it showed.
     COleDateTime date;
     if (date.ParseDateTime(TextOf(m_table.m_strDate), VAR_DATEVALUEONLY)) {
         m_date = date;
     }
     UpdateData(FALSE);
+}
+
+// The numbers stored with the shown entry; none for an entry not saved yet.
+void CDiaryDlg::ShowFigures(bool show) {
+    SetDlgItemText(IDC_BMI_TEXT, show ? BmiText(m_table.m_dBMI) : "");
+    SetDlgItemText(IDC_NEED_TEXT, show ? NeedText(m_table.m_dBMR) : "");
 }
 
 void CDiaryDlg::EnableProfileControls(bool enable) {
@@ -368,6 +378,7 @@ void CDiaryDlg::PrepareNewEntry() {
     }
     m_entryLabel.SetWindowText("");
     m_calories.SetWindowText("");
+    ShowFigures(false);
     CheckOnlyInGroup(*this, kActivityButtons, IDC_NO_EXERCISE);
     m_date = COleDateTime::GetCurrentTime();
     m_helpText.SetWindowText(kNewEntryHelp);

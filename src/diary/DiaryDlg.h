@@ -48,6 +48,7 @@ private:
     bool TellIfUnread(bool read);
 
     void ShowCurrentEntry();
+    void ShowFigures(bool show);
     void PrepareNewEntry();
     void EnableProfileControls(bool enable);
     bool IsImperialChecked() const;

@@ -49,6 +49,9 @@ BOOL CFoodsDlg::OnInitDialog() {
         m_resultList.InsertColumn(column++, listColumn.heading, listColumn.format,
                                   listColumn.width);
     }
+    // The amount says what the calories refer to: it takes all the width left, and a cell that
+    // is still cut off shows its whole text as a tooltip.
+    m_resultList.SetColumnWidth(column - 1, LVSCW_AUTOSIZE_USEHEADER);
     CheckDlgButton(IDC_SORT_NONE, BST_CHECKED);
     return TRUE;
 }

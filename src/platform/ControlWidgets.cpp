@@ -2,6 +2,8 @@
 
 #include <QButtonGroup>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
@@ -304,6 +306,55 @@ int ListWidget::InsertRow(int row, const QString& text) {
     const int at = std::min(row, topLevelItemCount());
     insertTopLevelItem(at, item);
     return at;
+}
+
+QString ListWidget::CutTextAt(const QPoint& point) const {
+    const QModelIndex index = indexAt(point);
+    if (!index.isValid()) {
+        return {};
+    }
+    const QString text = index.data(Qt::DisplayRole).toString();
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, &option, this) + 1;
+    const int room = option.rect.width() - 2 * margin;
+    return fontMetrics().horizontalAdvance(text) > room ? text : QString();
+}
+
+void ListWidget::FillWithLastColumn(bool fill) {
+    m_fillWithLastColumn = fill;
+    updateGeometries();
+}
+
+void ListWidget::updateGeometries() {
+    QTreeWidget::updateGeometries();
+    const int last = columnCount() - 1;
+    if (!m_fillWithLastColumn || last < 0) {
+        return;
+    }
+    int used = 0;
+    for (int column = 0; column < last; ++column) {
+        used += columnWidth(column);
+    }
+    const int width = std::max(viewport()->width() - used, header()->minimumSectionSize());
+    if (columnWidth(last) != width) {
+        setColumnWidth(last, width);
+    }
+}
+
+bool ListWidget::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString cut = CutTextAt(help->pos());
+        if (cut.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(help->globalPos(), cut, viewport());
+        }
+        return true;
+    }
+    return QTreeWidget::viewportEvent(event);
 }
 
 // Track bars

@@ -85,9 +85,20 @@ public:
     int ColumnFormat(int column) const;
     // Inserts a row (at the end when `row` is past it) and returns where it went.
     int InsertRow(int row, const QString& text);
+    // The whole text of the cell under a point of the viewport when the cell cuts it off, else
+    // empty: what the cell's tooltip shows.
+    QString CutTextAt(const QPoint& point) const;
+    // The last column takes the width the others leave, as the vertical scroll bar comes and
+    // goes, so no horizontal scroll bar shows while the other columns fit.
+    void FillWithLastColumn(bool fill);
+
+protected:
+    bool viewportEvent(QEvent* event) override;
+    void updateGeometries() override;
 
 private:
     std::vector<int> m_formats;
+    bool m_fillWithLastColumn = false;
 };
 
 // Tells its dialog NM_RELEASEDCAPTURE when the mouse lets go of it.

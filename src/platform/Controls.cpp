@@ -178,6 +178,23 @@ std::string CListCtrl::GetColumnHeading(int column) const {
     return list != nullptr ? FromQString(list->headerItem()->text(column)) : std::string();
 }
 
+BOOL CListCtrl::SetColumnWidth(int column, int width) {
+    auto* list = As<ListWidget>(m_widget);
+    if (list == nullptr || column < 0 || column >= list->columnCount()) {
+        return FALSE;
+    }
+    const bool last = column == list->columnCount() - 1;
+    if (width == LVSCW_AUTOSIZE_USEHEADER && last) {
+        list->FillWithLastColumn(true);
+    } else if (width >= 0) {
+        list->FillWithLastColumn(false);
+        list->setColumnWidth(column, width);
+    } else {
+        return FALSE;
+    }
+    return TRUE;
+}
+
 int CListCtrl::GetColumnWidth(int column) const {
     const auto* list = As<ListWidget>(m_widget);
     return list != nullptr ? list->columnWidth(column) : 0;

@@ -50,6 +50,9 @@ public:
     BOOL SetItemText(int item, int subItem, const std::string& text);
     BOOL SetItemState(int item, UINT state, UINT mask);
     BOOL DeleteAllItems();
+    // LVSCW_AUTOSIZE_USEHEADER on the last column lets it fill the rest of the list's width, as
+    // the vertical scroll bar comes and goes.
+    BOOL SetColumnWidth(int column, int width);
 
     int GetItemCount() const;
     std::string GetItemText(int item, int subItem) const;

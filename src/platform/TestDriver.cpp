@@ -2,6 +2,11 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QElapsedTimer>
+#include <QHelpEvent>
+#include <QScrollBar>
+#include <QToolTip>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -182,6 +187,33 @@ std::vector<std::string> TakeOpenMenu() {
 bool IsSeparateWindow(CWnd* window) {
     const QWidget* widget = WidgetOf(window);
     return widget != nullptr && widget->isWindow();
+}
+
+std::string HoverCell(CListCtrl* list, int item, int subItem) {
+    auto* widget = dynamic_cast<ListWidget*>(WidgetOf(list));
+    QTreeWidgetItem* row = widget != nullptr ? widget->topLevelItem(item) : nullptr;
+    if (row == nullptr) {
+        return "";
+    }
+    // A tip hides after a short delay; the next one must not be taken for this one's.
+    QToolTip::hideText();
+    QElapsedTimer waited;
+    waited.start();
+    while (QToolTip::isVisible() && waited.elapsed() < 2000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    const QPoint at = widget->visualItemRect(row).center();
+    const QPoint cell(widget->header()->sectionViewportPosition(subItem) +
+                          widget->header()->sectionSize(subItem) / 2,
+                      at.y());
+    QHelpEvent event(QEvent::ToolTip, cell, widget->viewport()->mapToGlobal(cell));
+    QCoreApplication::sendEvent(widget->viewport(), &event);
+    return QToolTip::isVisible() ? FromQString(QToolTip::text()) : "";
+}
+
+bool ShowsHorizontalScrollBar(CListCtrl* list) {
+    const auto* widget = dynamic_cast<ListWidget*>(WidgetOf(list));
+    return widget != nullptr && widget->horizontalScrollBar()->isVisible();
 }
 
 }  // namespace TestDriver

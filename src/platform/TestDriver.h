@@ -42,5 +42,9 @@ void WhenModalRuns(std::function<void(CDialog&)> action);
 std::vector<std::string> TakeOpenMenu();
 // Whether the window is a window of its own on the desktop rather than a child inside another.
 bool IsSeparateWindow(CWnd* window);
+// Rests the mouse on a cell of a report list; the tooltip it shows, or "" when none.
+std::string HoverCell(CListCtrl* list, int item, int subItem);
+// Whether a list shows its horizontal scroll bar.
+bool ShowsHorizontalScrollBar(CListCtrl* list);
 
 }  // namespace TestDriver

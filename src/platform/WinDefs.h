@@ -77,6 +77,8 @@ constexpr UINT SC_MINIMIZE = 0xF020;
 constexpr int LVCFMT_LEFT = 0;
 constexpr int LVCFMT_RIGHT = 1;
 constexpr int LVCFMT_CENTER = 2;
+// Given as the last column's width: it takes the rest of the list's width.
+constexpr int LVSCW_AUTOSIZE_USEHEADER = -2;
 constexpr UINT LVIS_FOCUSED = 0x0001;
 constexpr UINT LVIS_SELECTED = 0x0002;
 

@@ -109,10 +109,17 @@ public:
 
     // A group without a value gets no tick and no label; each label sits under its own
     // group's markers. When the widest label does not fit its slot, only every second (third...)
-    // slot is labelled, so labels never run into each other; every tick stays.
+    // slot is labelled, so labels never run into each other; every tick stays. The count starts
+    // from the newest group with a value, the one a user looks for first, so it is labelled.
     void PlaceXTicks() {
         const std::vector<CChartGroup*>& groups = m_chart.GetGroups();
-        const int stride = LabelStride();
+        const auto stride = static_cast<size_t>(LabelStride());
+        size_t newest = 0;
+        for (size_t s = 0; s < groups.size(); ++s) {
+            if (groups[s]->GetValueCount() != 0) {
+                newest = s;
+            }
+        }
         for (size_t s = 0; s < groups.size(); ++s) {
             if (groups[s]->GetValueCount() == 0) {
                 continue;
@@ -120,7 +127,7 @@ public:
             const int x = SlotCentre(s);
             ChartTick tick{
                 {x, m_layout.nOriginY - kTickHalf}, {x, m_layout.nOriginY + kTickHalf}, {}};
-            if (s % static_cast<size_t>(stride) == 0) {
+            if (newest >= s && (newest - s) % stride == 0) {
                 const std::string name = groups[s]->GetName();
                 const CSize size = m_metrics.TextExtent(name, &m_layout.labelFont);
                 tick.label = {{x - size.cx / 2, m_layout.nOriginY + size.cy}, name};

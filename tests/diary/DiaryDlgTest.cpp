@@ -153,6 +153,7 @@ TEST_F(DiaryDlgTest, NewDiaryIsSeededAndTakesEntriesOnlyOnceTheProfileIsComplete
     EXPECT_EQ(DumpDiary(), "1||0|0|50.0|110.0|1500.0|0|" + today + "|Metric|20.0|2200.0|\n");
     EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 1");
     EXPECT_TRUE(Item(IDC_NAME)->IsWindowEnabled());
+    EXPECT_EQ(Text(IDC_BMI_TEXT) + Text(IDC_NEED_TEXT), "");  // placeholders, not the user's
 
     Click(IDC_CREATE_NEW_ENTRY);
     EXPECT_EQ(LastMessage(), kCompleteFirst);
@@ -166,11 +167,14 @@ TEST_F(DiaryDlgTest, NewDiaryIsSeededAndTakesEntriesOnlyOnceTheProfileIsComplete
 
     Type(IDC_AGE, "34");
     Click(IDC_SAVE);
+    EXPECT_EQ(Text(IDC_BMI_TEXT), "BMI 41.3, obese");
+    EXPECT_EQ(Text(IDC_NEED_TEXT), "Calorie need 1413 kcal a day");
     m_messages.clear();
     Click(IDC_CREATE_NEW_ENTRY);
     EXPECT_TRUE(m_messages.empty());
     EXPECT_EQ(Text(IDC_ENTRY_LABEL), "");
     EXPECT_EQ(Text(IDC_CALORIES), "");
+    EXPECT_EQ(Text(IDC_BMI_TEXT), "");
     EXPECT_FALSE(Item(IDC_NAME)->IsWindowEnabled());
     EXPECT_FALSE(Item(IDC_METRIC)->IsWindowEnabled());
 }

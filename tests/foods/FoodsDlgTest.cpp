@@ -58,9 +58,27 @@ TEST_F(FoodsDlgTest, StartsWithFourColumnsAnEmptyListAndNoSortOrder) {
                           " " + std::to_string(list.GetColumnFormat(i)));
     }
     EXPECT_THAT(columns, ElementsAre("Catergory 120 0", "Description 300 0", "Calories 70 2",
-                                     "Amount 70 0"));
+                                     testing::StartsWith("Amount ")));
     EXPECT_EQ(list.GetItemCount(), 0);
     EXPECT_EQ(m_panel.IsDlgButtonChecked(IDC_SORT_NONE), BST_CHECKED);
+}
+
+// The amount takes the width left; an amount still cut off shows whole in its tooltip.
+TEST_F(FoodsDlgTest, AmountsTakeTheWidthLeftAndShowWholeWhenCut) {
+    std::vector<FoodRow> chicken(30, {"Poultry", "Chicken breast roasted", 231, "1 breast (150 g)"});
+    chicken.front().amount = "1 oz";
+    std::string error;
+    ASSERT_TRUE(CFoodTable::WriteFile(kFoodsFile, chicken, error)) << error;
+    ShowPanel();
+    Type("chicken");
+    TestDriver::ProcessEvents();
+    CListCtrl& list = m_panel.ResultList();
+    ASSERT_EQ(list.GetItemCount(), 30);
+    EXPECT_FALSE(TestDriver::ShowsHorizontalScrollBar(&list));
+    EXPECT_GT(list.GetColumnWidth(3), 40);
+    EXPECT_EQ(TestDriver::HoverCell(&list, 1, 3), "1 breast (150 g)");
+    EXPECT_EQ(TestDriver::HoverCell(&list, 0, 3), "");
+    EXPECT_EQ(TestDriver::HoverCell(&list, 1, 1), "");
 }
 
 TEST_F(FoodsDlgTest, FoundRowsAreListedWithTheFirstSelectedAndFocused) {
