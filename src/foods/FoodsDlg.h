@@ -4,7 +4,7 @@
 #include "foods/FoodTable.h"
 #include "platform/Controls.h"
 #include "platform/Dialog.h"
-#include "platform/Gdi.h"
+#include "platform/Dc.h"
 
 // The foods panel: finds foods in the foods file as the user types part of a description (three
 // characters or more) and lists them with category, description, calories and amount, in the

@@ -30,17 +30,6 @@ void CEdit::SetReadOnly(BOOL readOnly) {
     }
 }
 
-void CButton::SetCheck(int check) {
-    if (auto* button = As<QAbstractButton>(m_widget)) {
-        SetButtonChecked(button, check != BST_UNCHECKED);
-    }
-}
-
-int CButton::GetCheck() const {
-    const auto* button = As<QAbstractButton>(m_widget);
-    return button != nullptr && button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
-}
-
 // Picture buttons
 
 // Only the normal face is read here: start-up shows nothing else, and decoding every face of

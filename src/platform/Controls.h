@@ -15,11 +15,7 @@ public:
     void SetReadOnly(BOOL readOnly = TRUE);
 };
 
-class CButton : public CWnd {
-public:
-    void SetCheck(int check);
-    int GetCheck() const;
-};
+class CButton : public CWnd {};
 
 // An owner-drawn button that shows one of its bitmaps: pressed while pressed, else focus while
 // it has the focus, else disabled while disabled (when there is one), else normal. The bitmap is

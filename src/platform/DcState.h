@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/Gdi.h"
+#include "platform/Dc.h"
 
 // The pixels of a CBitmap.
 struct BitmapData {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Gdi.h"
+#include "platform/Dc.h"
 #include "platform/WinDefs.h"
 
 // Two rules that the main window and the panels share.

@@ -145,8 +145,8 @@ BOOL CFont::DeleteObject() {
 
 // Pens and brushes
 
-BOOL CPen::CreatePen(int style, int width, COLORREF colour) {
-    m_style = style;
+// Every pen the program makes is solid.
+BOOL CPen::CreatePen(int /*style*/, int width, COLORREF colour) {
     m_width = width;
     m_colour = colour;
     return TRUE;

@@ -253,9 +253,6 @@ int COleDateTime::GetSecond() const {
 int COleDateTime::GetDayOfWeek() const {
     return GetPart(&std::tm::tm_wday, 1);
 }
-int COleDateTime::GetDayOfYear() const {
-    return GetPart(&std::tm::tm_yday, 1);
-}
 
 std::string COleDateTime::Format(const char* format) const {
     std::tm parts;

@@ -59,7 +59,6 @@ public:
     int GetMinute() const;
     int GetSecond() const;
     int GetDayOfWeek() const;  // 1 = Sunday .. 7 = Saturday
-    int GetDayOfYear() const;  // 1 = 1 January
 
     // Arithmetic and comparison run on the time line, so dates before 1899 order correctly.
     // A result outside years 100..9999, or one taken from an invalid date, is invalid.

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Gdi.h"
+#include "platform/Dc.h"
 #include "platform/Geometry.h"
 #include "platform/WinDefs.h"
 

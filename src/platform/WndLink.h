@@ -17,7 +17,6 @@ public:
     WndLink(const WndLink&) = delete;
     WndLink& operator=(const WndLink&) = delete;
 
-    QWidget* Self() const { return m_self; }
     int Id() const { return m_id; }
     CWnd* Owner() const { return m_windows.empty() ? nullptr : m_windows.back(); }
 

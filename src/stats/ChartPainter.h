@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Gdi.h"
+#include "platform/Dc.h"
 #include "stats/ChartLayout.h"
 
 // Measures text with the fonts of a device context.

@@ -1,4 +1,4 @@
-#include "platform/Gdi.h"
+#include "platform/Dc.h"
 
 #include <gtest/gtest.h>
 

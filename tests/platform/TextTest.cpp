@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/Dialog.h"
-#include "platform/Gdi.h"
+#include "platform/Dc.h"
 #include "res/resource.h"
 
 namespace {
