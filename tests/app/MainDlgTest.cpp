@@ -6,11 +6,15 @@
 #include <vector>
 
 #include "app/PanelHostDlg.h"
+#include "diary/DiaryBackups.h"
+#include "diary/DiaryTable.h"
 #include "foods/FoodTable.h"
+#include "platform/ListChoice.h"
 #include "platform/Browser.h"
 #include "platform/MessageBox.h"
 #include "platform/TestDriver.h"
 #include "res/resource.h"
+#include "store/SqlProbe.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -167,6 +171,34 @@ TEST_F(MainDlgTest, TheAboutEntryOpensTheAboutBox) {
 
     EXPECT_EQ(shown, (std::vector<std::string>{"About Morvane", "About Morvane"}));
     EXPECT_TRUE(m_main.IsWindowVisible());
+}
+
+TEST_F(MainDlgTest, RestoringABackupKeepsTheDiaryAsideAndShowsTheRestoredOne) {
+    RawConnection diary(kDiaryFile);
+    const CDiaryBackups backups;
+    std::string error;
+    diary.Exec("INSERT INTO Settings SELECT * FROM Settings; INSERT INTO Settings SELECT * FROM "
+               "Settings WHERE ROWID = 1");
+    ASSERT_TRUE(backups.BackUp(COleDateTime(2026, 1, 1, 0, 0, 0), error)) << error;
+    diary.Exec("INSERT INTO Settings SELECT * FROM Settings WHERE ROWID < 3");
+    ASSERT_TRUE(backups.BackUp(COleDateTime(2026, 1, 2, 0, 0, 0), error)) << error;
+    std::vector<std::string> listed;
+    SetListChoiceHook([&listed](const std::string&, const std::vector<std::string>& items) {
+        listed = items;
+        return 1;
+    });
+    TestDriver::ChooseSystemMenu(&m_main, IDM_RESTORE_BACKUP);
+    SetListChoiceHook(nullptr);
+
+    EXPECT_EQ(listed, (std::vector<std::string>{"2026-01-02, 5 entries", "2026-01-01, 3 entries"}));
+    ASSERT_EQ(m_messages.size(), 1u);
+    const std::string kept = "The diary as it was is kept as ";
+    ASSERT_NE(m_messages[0].find(kept), std::string::npos) << m_messages[0];
+    const std::string aside = m_messages[0].substr(m_messages[0].find(kept) + kept.size());
+    EXPECT_EQ(RawConnection(aside.substr(0, aside.size() - 1)).Text("SELECT count(*) FROM Settings"),
+              "5");
+    EXPECT_EQ(RawConnection(kDiaryFile).Text("SELECT count(*) FROM Settings"), "3");
+    EXPECT_EQ(Panel(PANEL_DIARY)->GetDlgItemText(IDC_ENTRY_LABEL), "Record 3");
 }
 
 TEST_F(MainDlgTest, ButtonsShowTheirPressedFocusAndNormalFaces) {

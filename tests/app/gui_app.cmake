@@ -2,7 +2,7 @@
 set(app_tests ${CMAKE_CURRENT_LIST_DIR})
 
 morvane_test(MainDlgTest GUI SOURCES ${app_tests}/MainDlgTest.cpp
-  LIBS morvane_app morvane_version_resource)
+  LIBS morvane_app morvane_version_resource SQLite::SQLite3)
 target_compile_definitions(MainDlgTest
   PRIVATE MORVANE_BUILT_HELP_PAGE="${CMAKE_BINARY_DIR}/share/morvane/morvane_help.html")
 add_dependencies(MainDlgTest morvane_help_page)
