@@ -23,6 +23,9 @@ constexpr ListColumn kListColumns[] = {
     {"Amount", LVCFMT_LEFT, 70},
 };
 
+// Nothing labels the list of results.
+constexpr SpokenName kSpokenNames[] = {{IDC_FOOD_LIST, "Foods found"}};
+
 }  // namespace
 
 const MessageMapEntry<CFoodsDlg> CFoodsDlg::kMessageMap[] = {
@@ -50,6 +53,7 @@ BOOL CFoodsDlg::OnInitDialog() {
                                   listColumn.width);
     }
     CheckDlgButton(IDC_SORT_NONE, BST_CHECKED);
+    SetSpokenNames(*this, kSpokenNames);
     return TRUE;
 }
 
