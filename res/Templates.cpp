@@ -54,6 +54,7 @@ const DialogTemplate kFoodsPanel{
         {IDC_STATIC, K::Static, "Enter Description of food", 13, 20, 79, 8, CS_GROUP_START, 0},
     }};
 
+// Its track bar is a tab stop, as the diary's are, so that the keyboard reaches it too.
 const DialogTemplate kStatsPanel{
     IDD_STATS, 384, 249, "", kPanelStyle, kTemplateFace, kTemplatePoints,
     {
@@ -61,7 +62,7 @@ const DialogTemplate kStatsPanel{
         {IDC_BMR_BUTTON, K::PushButton, "BMR", 60, 228, 50, 14, CS_TAB_STOP, 0},
         {IDC_WEIGHT_BUTTON, K::PushButton, "WEIGHT", 113, 228, 50, 14, CS_TAB_STOP, 0},
         {IDC_CHART, K::StaticFrame, "", 7, 7, 370, 220, CS_NONE, 0},
-        {IDC_ACTIVITY_SLIDER, K::TrackBar, "", 280, 227, 91, 15, CS_TICKS_TOP, 0},
+        {IDC_ACTIVITY_SLIDER, K::TrackBar, "", 280, 227, 91, 15, CS_TICKS_TOP | CS_TAB_STOP, 0},
         {IDC_ACTIVITY_CAPTION, K::Static, "", 184, 230, 93, 8, CS_RIGHT_ALIGN | CS_GROUP_START,
          0},
     }};

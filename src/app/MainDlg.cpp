@@ -1,5 +1,6 @@
 #include "app/MainDlg.h"
 
+#include <iterator>
 #include <string>
 
 #include "app/AboutDlg.h"
@@ -9,6 +10,7 @@
 #include "diary/DiaryBackups.h"
 #include "diary/DiaryDlg.h"
 #include "foods/FoodsDlg.h"
+#include "platform/Accelerator.h"
 #include "platform/Browser.h"
 #include "platform/DialogRules.h"
 #include "platform/ListChoice.h"
@@ -30,6 +32,25 @@ namespace {
 constexpr DWORD kMaxPath = 260;
 constexpr DWORD kMaxProgramPath = 4096;
 constexpr UINT kSystemCommandMask = ~0xFu;
+
+// The picture buttons are named as their faces read, and pressed from anywhere with Alt and the
+// first letter of that name; F1 asks for help as everywhere else.
+constexpr SpokenName kSpokenNames[] = {{IDC_DIARY, "Diary"},
+                                       {IDC_STATS, "Statistics"},
+                                       {IDC_FOODS, "Foods"},
+                                       {IDC_HELP_BUTTON, "Help"}};
+constexpr ACCEL kAccelerators[] = {{FVIRTKEY | FALT, 'D', IDC_DIARY},
+                                   {FVIRTKEY | FALT, 'S', IDC_STATS},
+                                   {FVIRTKEY | FALT, 'F', IDC_FOODS},
+                                   {FVIRTKEY | FALT, 'H', IDC_HELP_BUTTON},
+                                   {FVIRTKEY, VK_F1, IDC_HELP_BUTTON}};
+
+struct PanelButton {
+    int id;
+    int panel;
+};
+constexpr PanelButton kPanelButtons[] = {
+    {IDC_DIARY, PANEL_DIARY}, {IDC_STATS, PANEL_STATS}, {IDC_FOODS, PANEL_FOODS}};
 
 // Creates one panel inside the host and registers it under the next index.
 template <class Panel>
@@ -89,7 +110,17 @@ void CMainDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CMainDlg::OnControlNotify(UINT code, int id) {
-    return DispatchMessageMap(this, kMessageMap, code, id);
+    const BOOL handled = DispatchMessageMap(this, kMessageMap, code, id);
+    MarkShownPanel();
+    return handled;
+}
+
+// The button of the panel in view reads as checked; the faces do not change for it.
+void CMainDlg::MarkShownPanel() {
+    const int shown = m_pHost != nullptr ? m_pHost->VisiblePanel() : -1;
+    for (const PanelButton& button : kPanelButtons) {
+        CheckDlgButton(button.id, button.panel == shown ? BST_CHECKED : BST_UNCHECKED);
+    }
 }
 
 BOOL CMainDlg::OnInitDialog() {
@@ -101,7 +132,9 @@ BOOL CMainDlg::OnInitDialog() {
     LoadButtonFaces();
     ReadVersionText();
     SetWindowText(m_strTitle + " " + m_strVersion);
+    SetSpokenNames(*this, kSpokenNames);
     CreatePanels();
+    MarkShownPanel();
     return TRUE;
 }
 
@@ -249,6 +282,9 @@ void CMainDlg::OnOK() {}
 
 BOOL CMainDlg::PreTranslateMessage(MSG* msg) {
     NeutraliseEnterAndEscape(msg);
+    if (TranslateAccelerator(this, kAccelerators, std::size(kAccelerators), msg)) {
+        return TRUE;
+    }
     return CDialog::PreTranslateMessage(msg);
 }
 

@@ -48,6 +48,7 @@ protected:
 private:
     void AddDiaryEntries();
     void AddAboutEntry();
+    void MarkShownPanel();
     void LoadButtonFaces();
     void ReadVersionText();
 

@@ -40,6 +40,13 @@ constexpr int kGenderButtons[] = {IDC_FEMALE, IDC_MALE};
 // Name, gender and unit system belong to the profile row and are edited only there.
 constexpr int kProfileControls[] = {IDC_IMPERIAL, IDC_METRIC, IDC_NAME, IDC_MALE, IDC_FEMALE};
 
+// The entry label and the arrows say what they are only by where they stand.
+constexpr SpokenName kSpokenNames[] = {{IDC_ENTRY_LABEL, "Entry"},
+                                       {IDC_FIRST, "First entry"},
+                                       {IDC_PREVIOUS, "Previous entry"},
+                                       {IDC_NEXT, "Next entry"},
+                                       {IDC_LAST, "Last entry"}};
+
 // Buttons that change the diary; off while it cannot be opened.
 constexpr int kWritingButtons[] = {IDC_SAVE, IDC_CREATE_NEW_ENTRY};
 
@@ -63,6 +70,14 @@ void SetText(CWnd& control, const char* format, auto value) {
     CByteBuffer text;
     FormatBuffer(text, format, value);
     control.SetWindowText(TextOf(text));
+}
+
+// A measure's text beside its slider ("Weight 70 kilos"), which a screen reader also reads as the
+// slider's value without the first word, already said by the slider's label.
+void ShowMeasure(CStatic& text, CSliderCtrl& slider, const std::string& shown) {
+    text.SetWindowText(shown);
+    const size_t blank = shown.find(' ');
+    slider.SetValueText(blank == std::string::npos ? shown : shown.substr(blank + 1));
 }
 
 }  // namespace
@@ -99,6 +114,7 @@ void CDiaryDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CDiaryDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    SetSpokenNames(*this, kSpokenNames);
     m_bFirstShowPending = true;
     return OpenDiaryFile(true) ? TRUE : FALSE;
 }
@@ -277,8 +293,8 @@ void CDiaryDlg::ApplyUnitSystem(bool metric) {
     m_heightSlider.SetPos(RoundToInt(metric ? m_measures.GetHeightCm() : m_measures.GetHeightIn()));
     m_bSettingHeightSlider = false;
 
-    m_weightText.SetWindowText(m_measures.GetWeightText());
-    m_heightText.SetWindowText(m_measures.GetHeightText());
+    ShowMeasure(m_weightText, m_weightSlider, m_measures.GetWeightText());
+    ShowMeasure(m_heightText, m_heightSlider, m_measures.GetHeightText());
 }
 
 void CDiaryDlg::OnFirst() {
@@ -341,13 +357,14 @@ void CDiaryDlg::OnMetric() {
     ApplyUnitSystem(true);
 }
 
-// Only a mouse release updates the measures; the program's own positioning is ignored.
+// A mouse release or a move by keys updates the measures, so what is shown is what is saved; the
+// program's own positioning is ignored.
 void CDiaryDlg::OnWeightSliderReleased() {
     if (m_bSettingWeightSlider) {
         return;
     }
     m_measures.SetWeight(m_weightSlider.GetPos(), IsImperialChecked() ? kImperial : kMetric);
-    m_weightText.SetWindowText(m_measures.GetWeightText());
+    ShowMeasure(m_weightText, m_weightSlider, m_measures.GetWeightText());
 }
 
 void CDiaryDlg::OnHeightSliderReleased() {
@@ -355,7 +372,7 @@ void CDiaryDlg::OnHeightSliderReleased() {
         return;
     }
     m_measures.SetHeight(m_heightSlider.GetPos(), IsImperialChecked() ? kImperial : kMetric);
-    m_heightText.SetWindowText(m_measures.GetHeightText());
+    ShowMeasure(m_heightText, m_heightSlider, m_measures.GetHeightText());
 }
 
 // A new entry can be begun only once the shown row has been saved with a name and an age.

@@ -23,6 +23,9 @@ constexpr ListColumn kListColumns[] = {
     {"Amount", LVCFMT_LEFT, 70},
 };
 
+// Nothing labels the list of results.
+constexpr SpokenName kSpokenNames[] = {{IDC_FOOD_LIST, "Foods found"}};
+
 }  // namespace
 
 const MessageMapEntry<CFoodsDlg> CFoodsDlg::kMessageMap[] = {
@@ -53,6 +56,7 @@ BOOL CFoodsDlg::OnInitDialog() {
     // is still cut off shows its whole text as a tooltip.
     m_resultList.SetColumnWidth(column - 1, LVSCW_AUTOSIZE_USEHEADER);
     CheckDlgButton(IDC_SORT_NONE, BST_CHECKED);
+    SetSpokenNames(*this, kSpokenNames);
     return TRUE;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/ControlWidgets.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -10,10 +11,12 @@
 #include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QWheelEvent>
 #include <algorithm>
 #include <limits>
 #include <utility>
 
+#include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/DcState.h"
 #include "platform/QtText.h"
@@ -64,6 +67,35 @@ void NotifyClicks(QAbstractButton* button) {
                      [button] { NotifyParent(button, BN_CLICKED); });
 }
 
+// A dotted frame as the desktop's classic controls draw it around the keyboard focus; what a style
+// draws for the focus on its own may be too faint to see.
+void DrawFocusMark(QWidget* widget, int inset) {
+    if (!widget->hasFocus()) {
+        return;
+    }
+    QPainter painter(widget);
+    painter.setPen(QPen(widget->palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(widget->rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+}
+
+void KeepTabStopOnChecked(QButtonGroup* group) {
+    const auto moveStop = [group] {
+        const QList<QAbstractButton*> buttons = group->buttons();
+        QAbstractButton* stop = buttons.isEmpty() ? nullptr : buttons.first();
+        for (QAbstractButton* button : buttons) {
+            if (button->isChecked()) {
+                stop = button;
+            }
+        }
+        // Arrow keys still move between the buttons of the group.
+        for (QAbstractButton* button : buttons) {
+            button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    };
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, moveStop);
+    moveStop();
+}
+
 QWidget* MakeControl(const ControlTemplate& control, QWidget* parent) {
     switch (control.kind) {
         case ControlKind::PushButton:
@@ -93,15 +125,19 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent) {
 }  // namespace
 
 void BuildControls(const DialogTemplate& dialog, QWidget* dialogWidget) {
+    std::vector<QWidget*> widgets;
+    std::vector<QButtonGroup*> groups;
     QButtonGroup* group = nullptr;
     for (const ControlTemplate& control : dialog.controls) {
         if ((control.style & CS_GROUP_START) != 0) {
             group = nullptr;
         }
         QWidget* widget = MakeControl(control, dialogWidget);
+        widgets.push_back(widget);
         if (auto* radio = dynamic_cast<QRadioButton*>(widget)) {
             if (group == nullptr) {
                 group = new QButtonGroup(dialogWidget);
+                groups.push_back(group);
             }
             group->addButton(radio);
         }
@@ -114,9 +150,14 @@ void BuildControls(const DialogTemplate& dialog, QWidget* dialogWidget) {
             widget->hide();
         }
     }
+    for (QButtonGroup* radios : groups) {
+        KeepTabStopOnChecked(radios);
+    }
+    NameControlsByLabels(dialog, widgets);
 }
 
 void SetButtonChecked(QAbstractButton* button, bool checked) {
+    button->setCheckable(true);  // a push button then tells a screen reader its state too
     if (checked || !button->isChecked()) {
         button->setChecked(checked);
         return;
@@ -144,6 +185,11 @@ PushButtonWidget::PushButtonWidget(const ControlTemplate& control, QWidget* pare
     NotifyClicks(this);
 }
 
+void PushButtonWidget::PaintOwnLook(QPaintEvent* event) {
+    Painted::PaintOwnLook(event);
+    DrawFocusMark(this, 3);
+}
+
 void OwnerDrawButtonWidget::PaintOwnLook(QPaintEvent* /*event*/) {
     const auto* button = dynamic_cast<const CBitmapButton*>(Owner());
     const CBitmap* face = button != nullptr ? button->CurrentFace() : nullptr;
@@ -155,7 +201,6 @@ void OwnerDrawButtonWidget::PaintOwnLook(QPaintEvent* /*event*/) {
 
 RadioButtonWidget::RadioButtonWidget(const ControlTemplate& control, QWidget* parent)
     : Painted(control.id, Caption(control), parent) {
-    setFocusPolicy(Qt::StrongFocus);  // the group's own keys move between its buttons
     NotifyClicks(this);
 }
 
@@ -400,6 +445,47 @@ void SliderWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && std::exchange(m_mouseDown, false)) {
         NotifyParent(this, NM_RELEASEDCAPTURE);
     }
+}
+
+void SliderWidget::keyPressEvent(QKeyEvent* event) {
+    const int before = value();
+    Painted::keyPressEvent(event);
+    TellIfMoved(before);
+}
+
+void SliderWidget::wheelEvent(QWheelEvent* event) {
+    const int before = value();
+    Painted::wheelEvent(event);
+    TellIfMoved(before);
+}
+
+void SliderWidget::MoveByUser(int position) {
+    const int before = value();
+    setValue(position);
+    TellIfMoved(before);
+}
+
+// While the mouse holds the thumb, its release tells.
+void SliderWidget::TellIfMoved(int before) {
+    if (value() != before && !m_mouseDown) {
+        NotifyParent(this, NM_RELEASEDCAPTURE);
+    }
+}
+
+void SliderWidget::SetValueText(const QString& text) {
+    if (text == m_valueText) {
+        return;
+    }
+    m_valueText = text;
+    QAccessibleValueChangeEvent valueChanged(this, value());
+    QAccessible::updateAccessibility(&valueChanged);
+    QAccessibleEvent descriptionChanged(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&descriptionChanged);
+}
+
+void SliderWidget::PaintOwnLook(QPaintEvent* event) {
+    Painted::PaintOwnLook(event);
+    DrawFocusMark(this, 0);
 }
 
 // Date pickers

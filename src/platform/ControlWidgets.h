@@ -18,13 +18,20 @@
 // The widgets that stand for the controls of a dialog template.
 
 // Creates the controls of a template inside a dialog's widget, at their converted positions and
-// in template order (which is also the tab order). Radio buttons between two group starts form
-// one exclusive group.
+// in template order (which is also the tab order), named for a screen reader after their labels.
+// Radio buttons between two group starts form one exclusive group, whose checked button (or
+// first, while none is) is its one tab stop, so that tabbing into a group never lands where
+// Space would change the choice.
 void BuildControls(const DialogTemplate& dialog, QWidget* dialogWidget);
 
+// Checked only by the program (a button that shows which panel is in view), never by a click.
 class PushButtonWidget : public Painted<QPushButton> {
 public:
     PushButtonWidget(const ControlTemplate& control, QWidget* parent);
+
+protected:
+    void nextCheckState() override {}
+    void PaintOwnLook(QPaintEvent* event) override;
 };
 
 // Shows the face its CBitmapButton chooses, and nothing without one.
@@ -101,7 +108,9 @@ private:
     bool m_fillWithLastColumn = false;
 };
 
-// Tells its dialog NM_RELEASEDCAPTURE when the mouse lets go of it.
+// Tells its dialog NM_RELEASEDCAPTURE when the mouse lets go of it, and when a key, the wheel or
+// a screen reader moves it, so that what the thumb shows is what the program takes. Moves made
+// by the program itself tell nothing.
 class SliderWidget : public Painted<QSlider> {
 public:
     SliderWidget(const ControlTemplate& control, QWidget* parent);
@@ -109,12 +118,25 @@ public:
     QPoint ThumbCentre() const;
     QPoint DropPointFor(int value) const;
 
+    // Moves the thumb for the user (a screen reader setting the value).
+    void MoveByUser(int value);
+    // What a screen reader reads as the value instead of the position ("70 kilos"); empty while
+    // the program gives none.
+    const QString& ValueText() const { return m_valueText; }
+    void SetValueText(const QString& text);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void PaintOwnLook(QPaintEvent* event) override;
 
 private:
+    void TellIfMoved(int before);
+
     bool m_mouseDown = false;
+    QString m_valueText;
 };
 
 // Shows the user's short date; keeps the time of day it was given.

@@ -228,6 +228,12 @@ int CSliderCtrl::GetTicFreq() const {
     return WithSlider(m_widget, [](QSlider& slider) { return slider.tickInterval(); });
 }
 
+void CSliderCtrl::SetValueText(const std::string& text) {
+    if (auto* slider = As<SliderWidget>(m_widget)) {
+        slider->SetValueText(ToQString(text));
+    }
+}
+
 // Date pickers
 
 BOOL CDateTimeCtrl::SetTime(const COleDateTime& time) {

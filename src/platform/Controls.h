@@ -70,6 +70,8 @@ public:
     int GetRangeMin() const;
     int GetRangeMax() const;
     int GetTicFreq() const;
+    // What a screen reader reads as the position ("70 kilos"); the number while none is given.
+    void SetValueText(const std::string& text);
 };
 
 // A date picker showing the user's short date.

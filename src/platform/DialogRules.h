@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstddef>
+
 #include "platform/Dc.h"
 #include "platform/WinDefs.h"
+#include "platform/Wnd.h"
 
-// Two rules that the main window and the panels share.
+// Rules that the main window and the panels share.
 
 // Pre-translation: Enter and Escape keep their message but lose their key code, so they never
 // press a default button or cancel a dialog.
@@ -29,5 +32,20 @@ inline CBrush* HollowBackgroundBrush(CDC* pDC, UINT ctlColor, CBrush* baseBrush,
             pDC->SetBkMode(TRANSPARENT);
             pDC->SetTextColor(RGB(0, 0, 0));
             return hollowBrush;
+    }
+}
+
+// Names a screen reader gives the controls whose own caption does not say what they are.
+struct SpokenName {
+    int id;
+    const char* name;
+};
+
+template <std::size_t N>
+void SetSpokenNames(CWnd& dialog, const SpokenName (&names)[N]) {
+    for (const SpokenName& spoken : names) {
+        if (CWnd* control = dialog.GetDlgItem(spoken.id)) {
+            control->SetAccessibleName(spoken.name);
+        }
     }
 }

@@ -1,5 +1,6 @@
 #include "platform/KeyRouting.h"
 
+#include <QContextMenuEvent>
 #include <QWidget>
 
 #include "platform/SystemMenu.h"
@@ -16,17 +17,25 @@ struct KeyPair {
 };
 
 constexpr KeyPair kKeys[] = {
-    {VK_RETURN, Qt::Key_Return}, {VK_RETURN, Qt::Key_Enter}, {VK_ESCAPE, Qt::Key_Escape},
-    {VK_TAB, Qt::Key_Tab},       {VK_SPACE, Qt::Key_Space},  {VK_LEFT, Qt::Key_Left},
-    {VK_UP, Qt::Key_Up},         {VK_RIGHT, Qt::Key_Right},  {VK_DOWN, Qt::Key_Down},
+    {VK_RETURN, Qt::Key_Return}, {VK_RETURN, Qt::Key_Enter},  {VK_ESCAPE, Qt::Key_Escape},
+    {VK_TAB, Qt::Key_Tab},       {VK_SPACE, Qt::Key_Space},   {VK_LEFT, Qt::Key_Left},
+    {VK_UP, Qt::Key_Up},         {VK_RIGHT, Qt::Key_Right},   {VK_DOWN, Qt::Key_Down},
+    {VK_PRIOR, Qt::Key_PageUp},  {VK_NEXT, Qt::Key_PageDown}, {VK_HOME, Qt::Key_Home},
+    {VK_END, Qt::Key_End},       {VK_APPS, Qt::Key_Menu},     {VK_F1, Qt::Key_F1},
+    {VK_F10, Qt::Key_F10},
 };
 
 bool IsLetterOrDigit(int qtKey) {
     return (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z);
 }
 
+// Alt+Space as on the desktop's own window menu; the Menu key and Shift+F10 too, since window
+// managers may keep Alt+Space for themselves.
 bool OpensSystemMenu(const QKeyEvent& event) {
-    return event.key() == Qt::Key_Space && event.modifiers() == Qt::AltModifier;
+    const Qt::KeyboardModifiers held = event.modifiers() & ~Qt::KeypadModifier;
+    return (event.key() == Qt::Key_Space && held == Qt::AltModifier) ||
+           (event.key() == Qt::Key_Menu && held == Qt::NoModifier) ||
+           (event.key() == Qt::Key_F10 && held == Qt::ShiftModifier);
 }
 
 }  // namespace
@@ -79,4 +88,10 @@ bool PreTranslateKey(QWidget* receiver, const QKeyEvent& event) {
         }
     }
     return false;
+}
+
+bool IsMenuKeyEcho(const QWidget* receiver, const QEvent& event) {
+    return event.type() == QEvent::ContextMenu &&
+           static_cast<const QContextMenuEvent&>(event).reason() == QContextMenuEvent::Keyboard &&
+           CWnd::FromWidget(receiver->window()) != nullptr;
 }

@@ -3,12 +3,14 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "platform/Accessibility.h"
 #include "platform/DialogFontQt.h"
 #include "platform/KeyRouting.h"
 
 LayerApplication::LayerApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setQuitOnLastWindowClosed(false);
     InstallDialogFont();
+    InstallAccessibleInterfaces();
 }
 
 bool LayerApplication::notify(QObject* receiver, QEvent* event) {
@@ -16,6 +18,9 @@ bool LayerApplication::notify(QObject* receiver, QEvent* event) {
     // propagation to the parents comes after.
     if (event->type() == QEvent::KeyPress && receiver->isWidgetType() &&
         PreTranslateKey(static_cast<QWidget*>(receiver), *static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    if (receiver->isWidgetType() && IsMenuKeyEcho(static_cast<QWidget*>(receiver), *event)) {
         return true;
     }
     return QApplication::notify(receiver, event);

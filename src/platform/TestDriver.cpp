@@ -1,15 +1,17 @@
 #include "platform/TestDriver.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QHeaderView>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QScrollBar>
 #include <QToolTip>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMetaEnum>
 #include <QMouseEvent>
 
 #include "platform/ControlWidgets.h"
@@ -64,6 +66,34 @@ QString KeyText(int qtKey) {
     }
 }
 
+Spoken Describe(QAccessibleInterface* accessible) {
+    Spoken spoken;
+    if (accessible == nullptr) {
+        return spoken;
+    }
+    spoken.role = QMetaEnum::fromType<QAccessible::Role>().valueToKey(accessible->role());
+    spoken.name = FromQString(accessible->text(QAccessible::Name));
+    spoken.value = FromQString(accessible->text(QAccessible::Value));
+    spoken.description = FromQString(accessible->text(QAccessible::Description));
+    spoken.checkable = accessible->state().checkable;
+    spoken.checked = accessible->state().checked;
+    return spoken;
+}
+
+void CollectSpoken(QAccessibleInterface* parent, std::vector<Spoken>& spoken) {
+    for (int i = 0; parent != nullptr && i < parent->childCount(); ++i) {
+        QAccessibleInterface* child = parent->child(i);
+        if (child == nullptr || child->state().invisible) {
+            continue;
+        }
+        if (dynamic_cast<DialogWidget*>(child->object()) != nullptr) {
+            CollectSpoken(child, spoken);
+        } else {
+            spoken.push_back(Describe(child));
+        }
+    }
+}
+
 }  // namespace
 
 void ProcessEvents() {
@@ -99,17 +129,25 @@ void Type(CWnd* edit, const std::string& text) {
     line->insert(ToQString(text));
 }
 
-void PressKey(CWnd* target, UINT virtualKey, bool alt) {
+void PressKey(CWnd* target, UINT virtualKey, bool alt, bool shift) {
     QWidget* widget = WidgetOf(target);
     if (widget == nullptr) {
         return;
     }
     const int key = QtKeyFor(virtualKey);
-    const Qt::KeyboardModifiers modifiers = alt ? Qt::AltModifier : Qt::NoModifier;
+    Qt::KeyboardModifiers modifiers = alt ? Qt::AltModifier : Qt::NoModifier;
+    if (shift) {
+        modifiers |= Qt::ShiftModifier;
+    }
     QKeyEvent press(QEvent::KeyPress, key, modifiers, KeyText(key));
     QCoreApplication::sendEvent(widget, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, KeyText(key));
     QCoreApplication::sendEvent(widget, &release);
+}
+
+CWnd* Focused(CWnd* window) {
+    const QWidget* widget = WidgetOf(window);
+    return widget != nullptr ? CWnd::FromWidget(widget->window()->focusWidget()) : nullptr;
 }
 
 void DragSlider(CSliderCtrl* slider, int position) {
@@ -214,6 +252,19 @@ std::string HoverCell(CListCtrl* list, int item, int subItem) {
 bool ShowsHorizontalScrollBar(CListCtrl* list) {
     const auto* widget = dynamic_cast<ListWidget*>(WidgetOf(list));
     return widget != nullptr && widget->horizontalScrollBar()->isVisible();
+}
+
+Spoken SpokenOf(CWnd* window) {
+    QWidget* widget = WidgetOf(window);
+    return Describe(widget != nullptr ? QAccessible::queryAccessibleInterface(widget) : nullptr);
+}
+
+std::vector<Spoken> SpokenControls(CWnd* window) {
+    std::vector<Spoken> spoken;
+    if (QWidget* widget = WidgetOf(window)) {
+        CollectSpoken(QAccessible::queryAccessibleInterface(widget), spoken);
+    }
+    return spoken;
 }
 
 }  // namespace TestDriver

@@ -17,9 +17,11 @@ void ProcessEvents();
 void Click(CWnd* button);
 // Replaces an edit's text as typing would (EN_CHANGE for the change).
 void Type(CWnd* edit, const std::string& text);
-// Sends one key press to the window (through the pre-translation hooks), with Alt held when
-// asked.
-void PressKey(CWnd* target, UINT virtualKey, bool alt = false);
+// Sends one key press to the window (through the pre-translation hooks), with Alt or Shift held
+// when asked.
+void PressKey(CWnd* target, UINT virtualKey, bool alt = false, bool shift = false);
+// The control that has the keyboard focus in the window's top-level window, or null.
+CWnd* Focused(CWnd* window);
 // Moves a track bar's thumb with the mouse to a position and releases it (NM_RELEASEDCAPTURE).
 void DragSlider(CSliderCtrl* slider, int position);
 // Presses a button down and keeps it held (its pressed face shows) until Release.
@@ -46,5 +48,19 @@ bool IsSeparateWindow(CWnd* window);
 std::string HoverCell(CListCtrl* list, int item, int subItem);
 // Whether a list shows its horizontal scroll bar.
 bool ShowsHorizontalScrollBar(CListCtrl* list);
+
+// What a screen reader is told of a window.
+struct Spoken {
+    std::string role;  // as the accessibility interfaces name it: "Slider", "PushButton"...
+    std::string name;
+    std::string value;
+    std::string description;
+    bool checkable = false;
+    bool checked = false;
+};
+Spoken SpokenOf(CWnd* window);
+// What a screen reader meets among the shown controls of a window and of the panels inside it,
+// in the order it meets them.
+std::vector<Spoken> SpokenControls(CWnd* window);
 
 }  // namespace TestDriver

@@ -26,6 +26,13 @@ constexpr UINT VK_LEFT = 0x25;
 constexpr UINT VK_UP = 0x26;
 constexpr UINT VK_RIGHT = 0x27;
 constexpr UINT VK_DOWN = 0x28;
+constexpr UINT VK_PRIOR = 0x21;  // Page Up
+constexpr UINT VK_NEXT = 0x22;   // Page Down
+constexpr UINT VK_END = 0x23;
+constexpr UINT VK_HOME = 0x24;
+constexpr UINT VK_APPS = 0x5D;  // the Menu key
+constexpr UINT VK_F1 = 0x70;
+constexpr UINT VK_F10 = 0x79;
 
 // A message as the pre-translation hook sees it. A key-down whose wParam is set to 0 by the hook
 // does nothing.
@@ -34,6 +41,16 @@ struct MSG {
     UINT message = 0;
     WPARAM wParam = 0;
     LPARAM lParam = 0;
+};
+
+// Accelerator table entries: a key (a virtual key, with Alt when FALT is set) and the command
+// it gives.
+constexpr BYTE FVIRTKEY = 0x01;
+constexpr BYTE FALT = 0x10;
+struct ACCEL {
+    BYTE fVirt;
+    WORD key;
+    WORD cmd;
 };
 
 // Control notifications handled through message maps

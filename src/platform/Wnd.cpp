@@ -170,6 +170,18 @@ void CWnd::SetFocus() {
     }
 }
 
+void CWnd::SetAccessibleName(const std::string& name) {
+    if (m_widget != nullptr) {
+        m_widget->setAccessibleName(ToQString(name));
+    }
+}
+
+void CWnd::SetAccessibleDescription(const std::string& description) {
+    if (m_widget != nullptr) {
+        m_widget->setAccessibleDescription(ToQString(description));
+    }
+}
+
 // Geometry
 
 void CWnd::GetClientRect(CRect* rect) const {

@@ -40,6 +40,10 @@ public:
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
     void SetFocus();
+    // What a screen reader calls the window, when its own text does not say it, and what it
+    // adds to that; each change is announced.
+    void SetAccessibleName(const std::string& name);
+    void SetAccessibleDescription(const std::string& description);
 
     void GetClientRect(CRect* rect) const;
     void GetWindowRect(CRect* rect) const;  // screen coordinates

@@ -102,7 +102,7 @@ void CStatsDlg::BuildBmiChart() {
     HideOverlay();
     m_nChart = kBmiChart;
     if (CRecentHistoryChart(Source()).BuildBmi()) {
-        m_chart.InvalidateRect(nullptr, TRUE);
+        m_chart.Redraw();
     }
 }
 
@@ -110,7 +110,7 @@ void CStatsDlg::BuildBmrChart() {
     HideOverlay();
     m_nChart = kBmrChart;
     if (CRecentHistoryChart(Source()).BuildBmr()) {
-        m_chart.InvalidateRect(nullptr, TRUE);
+        m_chart.Redraw();
     }
 }
 
@@ -120,7 +120,7 @@ void CStatsDlg::BuildWeightChart() {
     SetDlgItemText(IDC_ACTIVITY_CAPTION, "Adjust Graph Activity Overlay");
     m_nChart = kWeightChart;
     CWeightLossChart(Source(), m_strUnitSystem, m_slider.GetPos()).Build();
-    m_chart.InvalidateRect(nullptr, TRUE);
+    m_chart.Redraw();
 }
 
 void CStatsDlg::OnSliderReleased() {

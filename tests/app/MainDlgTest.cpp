@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/PanelHostDlg.h"
@@ -101,6 +102,60 @@ TEST_F(MainDlgTest, EachButtonLeavesExactlyItsPanelVisible) {
     for (const auto& press : presses) {
         Click(press.button);
         EXPECT_EQ(VisiblePanels(), std::vector<int>{press.panel}) << press.button;
+    }
+}
+
+// Alt and the first letter of a picture button's name press it from any panel, F1 presses HELP;
+// the button of the panel in view reads as checked.
+TEST_F(MainDlgTest, PictureButtonsAreNamedAsTheyReadAndPressedByKeysFromAnyPanel) {
+    const struct {
+        UINT key;
+        int control;  // where the key is pressed: in the panel shown before
+        int pressed;  // takes the focus, as a click would
+        int panel;    // shown after
+    } keys[] = {{'F', IDC_NAME, IDC_FOODS, PANEL_FOODS},
+                {'S', IDC_FOOD_SEARCH, IDC_STATS, PANEL_STATS},
+                {'D', IDC_BMI_BUTTON, IDC_DIARY, PANEL_DIARY},
+                {'H', IDC_AGE, IDC_HELP_BUTTON, PANEL_DIARY},
+                {VK_F1, IDC_AGE, IDC_HELP_BUTTON, PANEL_DIARY}};
+    const struct {
+        int id;
+        const char* name;
+        int panel;
+    } buttons[] = {{IDC_DIARY, "Diary", PANEL_DIARY},
+                   {IDC_STATS, "Statistics", PANEL_STATS},
+                   {IDC_FOODS, "Foods", PANEL_FOODS},
+                   {IDC_HELP_BUTTON, "Help", -1}};
+    int shown = PANEL_DIARY;
+    for (const auto& k : keys) {
+        CWnd* control = Panel(shown)->GetDlgItem(k.control);
+        control->SetFocus();
+        TestDriver::PressKey(control, k.key, k.key != VK_F1);
+        shown = k.panel;
+        EXPECT_EQ(VisiblePanels(), std::vector<int>{shown}) << k.key;
+        EXPECT_EQ(TestDriver::Focused(&m_main), m_main.GetDlgItem(k.pressed)) << k.key;
+        for (const auto& b : buttons) {
+            const TestDriver::Spoken spoken = TestDriver::SpokenOf(m_main.GetDlgItem(b.id));
+            EXPECT_EQ(spoken.name, b.name);
+            EXPECT_EQ(spoken.checkable, b.panel >= 0) << b.name;
+            EXPECT_EQ(spoken.checked, b.panel == shown) << b.name << " after " << k.key;
+        }
+    }
+    EXPECT_EQ(m_addresses.size(), 2u);  // Alt+H and F1
+}
+
+// Whatever a screen reader meets in the window and the panel shown has a name.
+TEST_F(MainDlgTest, EveryControlAScreenReaderMeetsHasAName) {
+    // The weight-loss chart shows the track bar too.
+    const std::pair<CWnd*, int> presses[] = {{&m_main, IDC_DIARY},
+                                             {&m_main, IDC_FOODS},
+                                             {&m_main, IDC_STATS},
+                                             {Panel(PANEL_STATS), IDC_WEIGHT_BUTTON}};
+    for (const auto& [window, button] : presses) {
+        TestDriver::Click(window->GetDlgItem(button));
+        for (const TestDriver::Spoken& spoken : TestDriver::SpokenControls(&m_main)) {
+            EXPECT_NE(spoken.name, "") << spoken.role << " " << spoken.value << " after " << button;
+        }
     }
 }
 

@@ -271,18 +271,33 @@ TEST_F(DiaryDlgTest, UnitRadiosReRangeBothSlidersWithoutWriting) {
     EXPECT_EQ(DumpDiary(), before);
 }
 
-TEST_F(DiaryDlgTest, ReleasedSliderSetsTheMeasuresThatAreSaved) {
+// A slider moved by keys ends as a mouse release does: its text, what a screen reader reads as
+// its value and the saved entry all follow the thumb.
+TEST_F(DiaryDlgTest, SliderMovedByKeysStoresWhatItsTextShows) {
     WriteDiary({kProfile});
     OpenPanel();
-    TestDriver::DragSlider(Slider(IDC_WEIGHT_SLIDER), 80);
-    EXPECT_EQ(Text(IDC_WEIGHT_TEXT), "Weight 80 kilos");
-    Click(IDC_IMPERIAL);
-    TestDriver::DragSlider(Slider(IDC_HEIGHT_SLIDER), 72);
-    EXPECT_EQ(Text(IDC_HEIGHT_TEXT), "Height 6 feet 0 inches");
-    Click(IDC_SAVE);
-    EXPECT_NEAR(StoredNumber("SELECT Weight FROM Settings"), 80, 1e-9);
-    EXPECT_NEAR(StoredNumber("SELECT Height FROM Settings"), 72 * 2.54, 1e-9);
-    EXPECT_NEAR(StoredNumber("SELECT BMI FROM Settings"), 80 / (1.8288 * 1.8288), 1e-9);
+    const struct {
+        bool imperial;
+        UINT weightKey, heightKey;
+        const char* weightText;
+        const char* heightText;
+        double kg, cm;
+    } moves[] = {
+        {false, VK_END, VK_HOME, "Weight 165 kilos", "Height 110 cms", 165, 110},
+        {true, VK_HOME, VK_END, "Weight 8 stones 0 pounds", "Height 7 feet 0 inches",
+         112 / CBodyMeasures::kPoundsPerKilogram, 84 * CBodyMeasures::kCentimetresPerInch}};
+    for (const auto& m : moves) {
+        Click(m.imperial ? IDC_IMPERIAL : IDC_METRIC);
+        TestDriver::PressKey(Item(IDC_WEIGHT_SLIDER), m.weightKey);
+        TestDriver::PressKey(Item(IDC_HEIGHT_SLIDER), m.heightKey);
+        EXPECT_EQ(Text(IDC_WEIGHT_TEXT), m.weightText);
+        EXPECT_EQ(Text(IDC_HEIGHT_TEXT), m.heightText);
+        EXPECT_EQ("Weight " + TestDriver::SpokenOf(Item(IDC_WEIGHT_SLIDER)).value, m.weightText);
+        Click(IDC_SAVE);
+        EXPECT_NEAR(StoredNumber("SELECT Weight FROM Settings"), m.kg, 1e-9) << m.weightText;
+        EXPECT_NEAR(StoredNumber("SELECT Height FROM Settings"), m.cm, 1e-9) << m.heightText;
+        EXPECT_NEAR(StoredNumber("SELECT BMI FROM Settings"), m.kg / (m.cm * m.cm / 1e4), 1e-9);
+    }
 }
 
 TEST_F(DiaryDlgTest, SavingTheProfileCopiesUnitsAndGenderToEveryRowInOneTransaction) {

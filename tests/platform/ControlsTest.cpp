@@ -76,7 +76,9 @@ TEST_F(ControlsTest, ReadOnlyEditTakesTextOnlyFromTheProgram) {
     EXPECT_EQ(m_label.GetWindowText(), "typed");
 }
 
-TEST_F(ControlsTest, SliderReleasedByTheMouseNotifiesButKeysDoNot) {
+// A move by the mouse or by a key ends with NM_RELEASEDCAPTURE, so that the dialog
+// takes what the thumb shows; the program's own moves and keys that move nothing tell nothing.
+TEST_F(ControlsTest, SliderMovedByTheUserNotifiesItsDialogButNotWhenTheProgramMovesIt) {
     m_slider.SetRangeMin(112);
     m_slider.SetRangeMax(364);
     m_slider.SetTicFreq(14);
@@ -89,12 +91,23 @@ TEST_F(ControlsTest, SliderReleasedByTheMouseNotifiesButKeysDoNot) {
 
     TestDriver::DragSlider(&m_slider, 200);
     EXPECT_EQ(m_slider.GetPos(), 200);
-    const std::vector<Notification> released{{NM_RELEASEDCAPTURE, IDC_WEIGHT_SLIDER}};
-    EXPECT_EQ(m_diary.notifications, released);
-
-    TestDriver::PressKey(&m_slider, VK_RIGHT);
-    EXPECT_EQ(m_slider.GetPos(), 201);
-    EXPECT_EQ(m_diary.notifications, released);
+    const struct {
+        UINT key;
+        int position;
+    } keys[] = {{VK_RIGHT, 201}, {VK_PRIOR, 211}, {VK_NEXT, 201}, {VK_LEFT, 200},
+                {VK_END, 364},   {VK_RIGHT, 364}, {VK_HOME, 112}, {VK_DOWN, 112}};
+    std::vector<Notification> expected{{NM_RELEASEDCAPTURE, IDC_WEIGHT_SLIDER}};
+    int position = 200;
+    for (const auto& k : keys) {
+        TestDriver::PressKey(&m_slider, k.key);
+        EXPECT_EQ(m_slider.GetPos(), k.position) << k.key;
+        if (std::exchange(position, k.position) != k.position) {
+            expected.push_back({NM_RELEASEDCAPTURE, IDC_WEIGHT_SLIDER});
+        }
+        EXPECT_EQ(m_diary.notifications, expected) << k.key;
+    }
+    m_slider.SetPos(300);
+    EXPECT_EQ(m_diary.notifications, expected);
 }
 
 TEST_F(ControlsTest, DatePickerExchangesDatesBothWaysKeepingTheTime) {

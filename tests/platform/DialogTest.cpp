@@ -168,10 +168,24 @@ TEST(DialogTest, SystemMenuHoldsMinimiseCloseAndWhatIsAppended) {
     EXPECT_EQ(menu->GetMenuItemID(2), 0u);
     EXPECT_EQ(menu->GetMenuString(3), "&About morvane...");
 
-    TestDriver::PressKey(&main, VK_SPACE, true);
-    const std::vector<std::string> shown = TestDriver::TakeOpenMenu();
-    ASSERT_EQ(shown.size(), 4u);
-    EXPECT_EQ(shown[3], "&About morvane...");
+    // From the window itself, and from any control of a panel inside it.
+    KeyDialog panel(IDD_FOODS, &main, true);
+    ASSERT_TRUE(panel.Create(IDD_FOODS, &main));
+    panel.ShowWindow(SW_SHOW);
+    CWnd* search = panel.GetDlgItem(IDC_FOOD_SEARCH);
+    const struct {
+        CWnd* from;
+        UINT key;
+        bool alt, shift;
+    } openers[] = {{&main, VK_SPACE, true, false},
+                   {search, VK_APPS, false, false},
+                   {search, VK_F10, false, true}};
+    for (const auto& opener : openers) {
+        TestDriver::PressKey(opener.from, opener.key, opener.alt, opener.shift);
+        const std::vector<std::string> shown = TestDriver::TakeOpenMenu();
+        ASSERT_EQ(shown.size(), 4u) << opener.key;
+        EXPECT_EQ(shown[3], "&About morvane...");
+    }
 
     TestDriver::ChooseSystemMenu(&main, IDM_ABOUTBOX);
     EXPECT_EQ(main.commands, std::vector<UINT>{IDM_ABOUTBOX});

@@ -1,5 +1,5 @@
 # The window layer: windows, dialogs, controls, painting, texts and the desktop services.
-foreach(layer_test Wnd Dialog Controls Dc Painting Text MessageBox Browser)
+foreach(layer_test Wnd Dialog Controls Dc Painting Text MessageBox Browser Accessibility)
   morvane_test(${layer_test}Test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/${layer_test}Test.cpp
     LIBS morvane_platform

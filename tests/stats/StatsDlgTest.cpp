@@ -87,13 +87,24 @@ TEST_F(StatsDlgTest, ButtonsChooseTheChartAndOnlyTheWeightChartShowsTheOverlay) 
     EXPECT_FALSE(OverlayShown());
     Click(IDC_BMI_BUTTON);
     EXPECT_EQ(Title(), "Body Mass Index - Recent History");
+    const TestDriver::Spoken chart = TestDriver::SpokenOf(&m_panel->Chart());
+    EXPECT_EQ(chart.name, "Body Mass Index - Recent History");
+    EXPECT_EQ(chart.description,
+              "My BMI 22, Obese 30, Overweight 25, Normal 19 from 01/03 to 05/03");
 }
 
-TEST_F(StatsDlgTest, ReleasingTheTrackBarRedrawsOnlyTheWeightChart) {
+TEST_F(StatsDlgTest, TheTrackBarMovedByMouseOrKeysRedrawsOnlyTheWeightChart) {
     OpenPanel({kEntry});
     Click(IDC_WEIGHT_BUTTON);
     TestDriver::DragSlider(&m_panel->Slider(), 2);
     EXPECT_EQ(SeriesNames().at(1), "1900 Cals Diet incl m.activity");
+    // Tab reaches it from the buttons; a key moves it as the mouse does.
+    CWnd* weightButton = m_panel->GetDlgItem(IDC_WEIGHT_BUTTON);
+    weightButton->SetFocus();
+    TestDriver::PressKey(weightButton, VK_TAB);
+    ASSERT_EQ(TestDriver::Focused(weightButton), &m_panel->Slider());
+    TestDriver::PressKey(&m_panel->Slider(), VK_RIGHT);
+    EXPECT_EQ(SeriesNames().at(1), "1900 Cals Diet incl h.activity");
 
     Click(IDC_BMR_BUTTON);
     const std::vector<std::string> before = SeriesNames();
