@@ -39,6 +39,7 @@ TEST(FoodFilterTest, PatternsForTheTypedText) {
         {"eg \t ", std::nullopt},
         {"\xC3\xA9\xC3\xA9", std::nullopt},  // two letters in four bytes
         {"egg", FilterOf("% egg %", "egg %", "egg")},
+        {"été", FilterOf("% été %", "été %", "été")},  // three letters in five bytes
         {"egg   ", FilterOf("% egg %", "egg %", "egg")},
         {"  egg", FilterOf("%   egg %", "  egg %", "  egg")},
         {"shepherd's", FilterOf("% shepherd''s %", "shepherd''s %", "shepherd''s")},

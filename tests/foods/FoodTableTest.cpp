@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "foods/FoodRows.h"
 #include "store/SqlProbe.h"
@@ -37,6 +39,21 @@ TEST_F(FoodTableTest, RowsAreAddedAllOrNone) {
 
     ASSERT_TRUE(table.AddFoods({foods[0]}));
     EXPECT_EQ(FoundFoods(table), std::vector<FoodRow>{foods[0]});
+
+    RawConnection reader(kFoodsFile);  // its read lock makes the commit fail
+    reader.Exec("BEGIN; SELECT * FROM [Food]");
+    EXPECT_FALSE(table.AddFoods({foods[0]}));
+    EXPECT_EQ(table.m_recordCount, 1);
+}
+
+TEST_F(FoodTableTest, WriteFileReplacesWhatThePathHeld) {
+    const std::vector<FoodRow> foods = {{"Fruit", "Apple", 52, "100 g"}};
+    std::string error;
+    ASSERT_TRUE(CFoodTable::WriteFile(kFoodsFile, {{"Old", "Stale", 1, ""}}, error)) << error;
+    ASSERT_TRUE(CFoodTable::WriteFile(kFoodsFile, foods, error)) << error;
+    CFoodTable table;
+    ASSERT_TRUE(table.Open(kFoodsFile));
+    EXPECT_EQ(FoundFoods(table), foods);
 }
 
 }  // namespace

@@ -93,6 +93,12 @@ TEST_F(ChartPainterTest, PaintsWhatTheLayoutPlaced) {
     EXPECT_EQ(markers[0].fill, RGB(255, 0, 0));
     EXPECT_EQ(markers[10].fill, RGB(128, 0, 255));
     const std::vector<DrawCall> lines = CallsOf(DrawCall::Line);
+    // The x axis stops short of the legend.
+    const CPoint origin(layout.nOriginX, layout.nOriginY);
+    const CPoint axisEnd(layout.nOriginX + layout.nAxisWidth, layout.nOriginY);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const DrawCall& line) {
+        return line.from == origin && line.to == axisEnd;
+    }));
     const auto bmi = std::find_if(lines.begin(), lines.end(),
                                   [](const DrawCall& line) { return line.pen == RGB(255, 0, 0); });
     ASSERT_NE(bmi, lines.end());

@@ -80,6 +80,14 @@ INSTANTIATE_TEST_SUITE_P(
                     {45, 39, 39, 39, 39, 39, 39, 39, 39, 39, 39, 39}}},
         // 2400 / 1.55 * 1.2 is about 1858: only the 1358 kcal diet stays above 1200.
         Prediction{80.0, 2400, 2, 4, {"My Weight Loss", "1358 Cals Diet incl ex.activtiy"}, {}},
+        // 3800 / 1.9 * 1.2 is 2400: the most active level is brought back to sedentary too.
+        Prediction{
+            80.0,
+            3800,
+            4,
+            1,
+            {"My Weight Loss", "1900 Cals Diet incl l.activity", "1400 Cals Diet incl l.activity"},
+            {}},
         Prediction{80.0, 1700, 0, 0, {"My Weight Loss"}, {}}));
 
 TEST_F(WeightLossChartTest, ASingleEntryIsShownUnfilteredInItsMonth) {

@@ -116,6 +116,9 @@ TEST_F(SqliteTableTest, DefineFieldIgnoresLongNamesAndIndicesOutOfRange) {
 
 TEST_F(SqliteTableTest, UpgradeAddsMissingColumnsWithDefaultsInOldRows) {
     MakeFile("[Label] TEXT, [Blob] LongBinary", {"'old', NULL", "'older', NULL"});
+    // The columns of a file opened before must not hide the ones this file lacks.
+    ASSERT_TRUE(m_table.OpenOrCreate("full.qeldb"));
+    ASSERT_TRUE(m_table.Close());
     ASSERT_TRUE(m_table.CSqliteTable::Open(kFile));
     StatementLog log(m_table.m_db);
     ASSERT_TRUE(m_table.Requery());
@@ -365,6 +368,10 @@ TEST_F(SqliteTableTest, PendingStatesRefuseOtherWritesAndMoves) {
     ASSERT_TRUE(m_table.OpenOrCreate(kFile));
     ASSERT_TRUE(m_table.Add("a", 1));
     EXPECT_FALSE(m_table.Update());
+    ASSERT_TRUE(m_table.AddNew());
+    EXPECT_EQ(m_table.m_nCount, 0) << "a new record starts empty, not with the last row's values";
+    EXPECT_FALSE(m_table.Edit());
+    ASSERT_TRUE(m_table.Update());
     ASSERT_TRUE(m_table.Edit());
     EXPECT_FALSE(m_table.Edit());
     EXPECT_FALSE(m_table.AddNew());
