@@ -48,10 +48,59 @@ const DialogTemplate kFoodsPanel{
         {IDC_SORT_CATEGORY, K::RadioButton, "Sort by Catergories", 180, 52, 75, 10, CS_NONE, 0},
         {IDC_SORT_DESCRIPTION, K::RadioButton, "Sort by Description", 260, 52, 75, 10, CS_NONE,
          0},
-        {IDC_FOOD_LIST, K::ListView, "", 7, 81, 370, 161,
+        {IDC_FOOD_LIST, K::ListView, "", 7, 81, 370, 125,
          CS_SINGLE_SELECTION | CS_SHOW_SELECTION_ALWAYS | CS_BORDER | CS_TAB_STOP, 0},
         {IDC_STATIC, K::GroupBox, "FOOD SEARCH", 7, 7, 370, 65, CS_NONE, 0},
         {IDC_STATIC, K::Static, "Enter Description of food", 13, 20, 79, 8, CS_GROUP_START, 0},
+        // The food log and the user's own foods.
+        {IDC_ADD_OWN_FOOD, K::PushButton, "ADD MY OWN FOOD...", 96, 35, 84, 13, CS_TAB_STOP, 0},
+        {IDC_EDIT_OWN_FOOD, K::PushButton, "EDIT MY FOOD...", 184, 35, 70, 13, CS_TAB_STOP, 0},
+        {IDC_STATIC, K::Static, "Servings", 7, 214, 30, 8, CS_NONE, 0},
+        {IDC_SERVINGS, K::Edit, "", 38, 210, 24, 14, CS_BORDER | CS_TAB_STOP, 0},
+        {IDC_ADD_TO_TODAY, K::PushButton, "ADD TO TODAY", 66, 210, 60, 14, CS_TAB_STOP, 0},
+        {IDC_RECENT_FOODS, K::PushButton, "RECENT...", 130, 210, 48, 14, CS_TAB_STOP, 0},
+        {IDC_COPY_YESTERDAY, K::PushButton, "COPY YESTERDAY", 182, 210, 72, 14, CS_TAB_STOP, 0},
+        {IDC_TODAYS_FOODS, K::PushButton, "TODAY'S FOODS...", 305, 210, 72, 14, CS_TAB_STOP, 0},
+        {IDC_STATIC, K::Static, "Quick entry", 7, 232, 40, 8, CS_NONE, 0},
+        {IDC_QUICK_KCAL, K::Edit, "", 48, 228, 30, 14, CS_BORDER | CS_TAB_STOP, 0},
+        {IDC_QUICK_NOTE, K::Edit, "", 81, 228, 97, 14, CS_BORDER | CS_AUTO_HSCROLL | CS_TAB_STOP,
+         0},
+        {IDC_QUICK_ADD, K::PushButton, "QUICK ADD", 182, 228, 50, 14, CS_TAB_STOP, 0},
+        {IDC_TODAY_TOTAL, K::Static, "", 236, 232, 141, 8, CS_RIGHT_ALIGN, 0},
+    }};
+
+const DialogTemplate kFoodLogDay{
+    IDD_FOOD_LOG_DAY, 300, 188, "Foods logged", DS_CAPTION | DS_SYSMENU | DS_MODAL_FRAME,
+    kTemplateFace, kTemplatePoints,
+    {
+        {IDC_STATIC, K::Static, "Day", 7, 11, 16, 8, CS_NONE, 0},
+        {IDC_LOG_DATE, K::DatePicker, "", 26, 7, 70, 15, CS_TAB_STOP, 0},
+        {IDC_LOG_LINES, K::ListView, "", 7, 27, 286, 134,
+         CS_SINGLE_SELECTION | CS_SHOW_SELECTION_ALWAYS | CS_BORDER | CS_TAB_STOP, 0},
+        {IDC_LOG_DAY_TOTAL, K::Static, "", 7, 170, 170, 8, CS_NONE, 0},
+        {IDC_REMOVE_LINE, K::PushButton, "REMOVE", 186, 167, 50, 14, CS_TAB_STOP, 0},
+        {IDC_CLOSE_LOG, K::PushButton, "CLOSE", 243, 167, 50, 14, CS_TAB_STOP, 0},
+    }};
+
+const DialogTemplate kOwnFood{
+    IDD_OWN_FOOD, 230, 108, "My own food", DS_CAPTION | DS_SYSMENU | DS_MODAL_FRAME,
+    kTemplateFace, kTemplatePoints,
+    {
+        {IDC_STATIC, K::Static, "Category", 7, 11, 50, 8, CS_NONE, 0},
+        {IDC_OWN_CATEGORY, K::Edit, "", 60, 7, 163, 14,
+         CS_BORDER | CS_AUTO_HSCROLL | CS_TAB_STOP, 0},
+        {IDC_STATIC, K::Static, "Description", 7, 29, 50, 8, CS_NONE, 0},
+        {IDC_OWN_DESCRIPTION, K::Edit, "", 60, 25, 163, 14,
+         CS_BORDER | CS_AUTO_HSCROLL | CS_TAB_STOP, 0},
+        {IDC_STATIC, K::Static, "Calories (kcal)", 7, 47, 50, 8, CS_NONE, 0},
+        {IDC_OWN_CALORIES, K::Edit, "", 60, 43, 40, 14, CS_BORDER | CS_TAB_STOP, 0},
+        {IDC_STATIC, K::Static, "Amount", 7, 65, 50, 8, CS_NONE, 0},
+        {IDC_OWN_AMOUNT, K::Edit, "", 60, 61, 163, 14, CS_BORDER | CS_AUTO_HSCROLL | CS_TAB_STOP,
+         0},
+        {IDC_DELETE_OWN_FOOD, K::PushButton, "DELETE", 7, 87, 50, 14, CS_TAB_STOP | CS_HIDDEN,
+         0},
+        {IDC_SAVE_OWN_FOOD, K::PushButton, "SAVE", 119, 87, 50, 14, CS_TAB_STOP, 0},
+        {IDC_CANCEL_OWN_FOOD, K::PushButton, "CANCEL", 173, 87, 50, 14, CS_TAB_STOP, 0},
     }};
 
 // Its track bar is a tab stop, as the diary's are, so that the keyboard reaches it too.
@@ -117,10 +166,14 @@ const DialogTemplate kDiaryPanel{
         // The shown entry's body mass index and calorie need, under the weight and height.
         {IDC_BMI_TEXT, K::Static, "", 12, 168, 122, 8, CS_NONE, 0},
         {IDC_NEED_TEXT, K::Static, "", 12, 205, 122, 8, CS_NONE, 0},
+        // The food log's total for the shown date, under the calories it can fill in.
+        {IDC_LOG_TOTAL, K::Static, "", 292, 104, 50, 8, CS_HIDDEN, 0},
+        {IDC_USE_LOG_TOTAL, K::PushButton, "USE", 344, 103, 27, 9, CS_TAB_STOP | CS_HIDDEN, 0},
     }};
 
 const std::vector<const DialogTemplate*> kAllTemplates{
-    &kAboutBox, &kMainWindow, &kPanelHost, &kFoodsPanel, &kStatsPanel, &kDiaryPanel};
+    &kAboutBox, &kMainWindow, &kPanelHost, &kFoodsPanel, &kStatsPanel, &kDiaryPanel,
+    &kFoodLogDay, &kOwnFood};
 
 // clang-format on
 

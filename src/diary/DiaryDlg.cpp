@@ -93,10 +93,14 @@ const MessageMapEntry<CDiaryDlg> CDiaryDlg::kMessageMap[] = {
     {NM_RELEASEDCAPTURE, IDC_HEIGHT_SLIDER, &CDiaryDlg::OnHeightSliderReleased},
     {BN_CLICKED, IDC_IMPERIAL, &CDiaryDlg::OnImperial},
     {BN_CLICKED, IDC_METRIC, &CDiaryDlg::OnMetric},
+    {DTN_DATETIMECHANGE, IDC_ENTRY_DATE, &CDiaryDlg::OnDatePicked},
+    {BN_CLICKED, IDC_USE_LOG_TOTAL, &CDiaryDlg::OnUseLogTotal},
 };
 
 CDiaryDlg::CDiaryDlg(CWnd* parent)
-    : CDialog(IDD_DIARY, parent), m_date(COleDateTime::GetCurrentTime()) {}
+    : CDialog(IDD_DIARY, parent),
+      m_date(COleDateTime::GetCurrentTime()),
+      m_logTotal(*this, kDiaryFile) {}
 
 void CDiaryDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -110,6 +114,7 @@ void CDiaryDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_WEIGHT_TEXT, m_weightText);
     DDX_Control(pDX, IDC_WEIGHT_SLIDER, m_weightSlider);
     DDX_DateTimeCtrl(pDX, IDC_ENTRY_DATE, m_date);
+    m_logTotal.DoDataExchange(pDX);
 }
 
 BOOL CDiaryDlg::OnInitDialog() {
@@ -257,6 +262,7 @@ void CDiaryDlg::ShowCurrentEntry() {
         m_date = date;
     }
     UpdateData(FALSE);
+    m_logTotal.ShowFor(m_date);
 }
 
 // The numbers stored with the shown entry; none for an entry not saved yet.
@@ -386,6 +392,23 @@ void CDiaryDlg::OnCreateNewEntry() {
     }
     PrepareNewEntry();
     EnableProfileControls(false);
+    // A new entry is today's: what the food log holds for today is its calories.
+    const DayTotal today = m_logTotal.ShowFor(m_date);
+    if (today.lines > 0) {
+        m_logTotal.Use(m_calories);
+    }
+}
+
+// The log's total follows the date the user picks; nothing else changes until a save.
+void CDiaryDlg::OnDatePicked() {
+    if (IsDiaryReady()) {
+        UpdateData(TRUE);
+        m_logTotal.ShowFor(m_date);
+    }
+}
+
+void CDiaryDlg::OnUseLogTotal() {
+    m_logTotal.Use(m_calories);
 }
 
 // Clears the day's fields; name, age, gender, units and sliders carry over from the shown entry.

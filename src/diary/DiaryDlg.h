@@ -5,6 +5,7 @@
 
 #include "diary/BodyMeasures.h"
 #include "diary/DiaryBackups.h"
+#include "diary/DiaryLogTotal.h"
 #include "diary/DiaryTable.h"
 #include "diary/EntrySave.h"
 #include "platform/Controls.h"
@@ -74,6 +75,8 @@ private:
 
     void OnCreateNewEntry();
     void OnSave();
+    void OnDatePicked();
+    void OnUseLogTotal();
     // Starts the write a save needs, first dropping a pending write of the other kind so the
     // entry never lands on a row it was not meant for.
     void BeginWrite(bool newEntry);
@@ -97,4 +100,5 @@ private:
     bool m_bSettingHeightSlider = false;
     bool m_bSettingWeightSlider = false;
     CBodyMeasures m_measures;
+    CDiaryLogTotal m_logTotal;
 };

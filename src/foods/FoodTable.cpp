@@ -28,14 +28,22 @@ bool CFoodTable::Open(const char* path) {
     return OpenAndRequery(path);
 }
 
-bool CFoodTable::AddFood(const FoodRow& row) {
-    if (!AddNew()) {
-        return false;
-    }
+FoodRow CFoodTable::LoadedFood() const {
+    return {TextOf(m_strType), TextOf(m_strDescription), m_nCalories, TextOf(m_strAmount)};
+}
+
+void CFoodTable::AssignFood(const FoodRow& row) {
     m_strType.AssignText(row.type.c_str());
     m_strDescription.AssignText(row.description.c_str());
     m_nCalories = row.calories;
     m_strAmount.AssignText(row.amount.c_str());
+}
+
+bool CFoodTable::AddFood(const FoodRow& row) {
+    if (!AddNew()) {
+        return false;
+    }
+    AssignFood(row);
     return Update();
 }
 

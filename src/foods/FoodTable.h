@@ -36,6 +36,10 @@ public:
     // Appends the rows in one transaction: all of them or none.
     bool AddFoods(const std::vector<FoodRow>& rows);
 
+    // The loaded row; and the field variables set from a row, for a pending write.
+    FoodRow LoadedFood() const;
+    void AssignFood(const FoodRow& row);
+
     CByteBuffer m_strType;
     CByteBuffer m_strDescription;
     int32_t m_nCalories = 0;

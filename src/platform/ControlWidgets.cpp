@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QWheelEvent>
@@ -320,6 +321,10 @@ ListWidget::ListWidget(const ControlTemplate& control, QWidget* parent)
     if ((control.style & CS_BORDER) == 0) {
         setFrameShape(QFrame::NoFrame);
     }
+    QObject::connect(this, &QTreeWidget::itemDoubleClicked, this,
+                     [this] { NotifyParent(this, NM_DBLCLK); });
+    QObject::connect(this, &QTreeWidget::itemSelectionChanged, this,
+                     [this] { NotifyParent(this, LVN_ITEMCHANGED); });
 }
 
 int ListWidget::AddColumn(const QString& heading, int format, int width) {
@@ -497,12 +502,16 @@ DateWidget::DateWidget(const ControlTemplate& control, QWidget* parent)
     setMinimumDate(QDate(100, 1, 1));
     setDisplayFormat(ShortDateFormat());
     setDate(QDate::currentDate());
+    QObject::connect(this, &QDateEdit::dateChanged, this,
+                     [this] { NotifyParent(this, DTN_DATETIMECHANGE); });
 }
 
 bool DateWidget::SetTime(const COleDateTime& time) {
     if (time.GetStatus() != COleDateTime::valid) {
         return false;
     }
+    // Only the user's picking tells the dialog.
+    const QSignalBlocker quiet(this);
     setDate(QDate(time.GetYear(), time.GetMonth(), time.GetDay()));
     m_hour = time.GetHour();
     m_minute = time.GetMinute();

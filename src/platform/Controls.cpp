@@ -1,5 +1,7 @@
 #include "platform/Controls.h"
 
+#include <algorithm>
+
 #include "platform/ControlWidgets.h"
 #include "platform/QtText.h"
 
@@ -28,6 +30,15 @@ void CEdit::SetReadOnly(BOOL readOnly) {
         edit->setReadOnly(readOnly != FALSE);
         edit->SetReadOnlyLook(readOnly != FALSE);
     }
+}
+
+BOOL CEdit::SetCueBanner(const std::string& cue) {
+    auto* edit = As<EditWidget>(m_widget);
+    if (edit == nullptr) {
+        return FALSE;
+    }
+    edit->setPlaceholderText(ToQString(cue));
+    return TRUE;
 }
 
 // Picture buttons
@@ -133,6 +144,19 @@ BOOL CListCtrl::DeleteAllItems() {
 int CListCtrl::GetItemCount() const {
     const auto* list = As<ListWidget>(m_widget);
     return list != nullptr ? list->topLevelItemCount() : 0;
+}
+
+int CListCtrl::GetNextItem(int start, int flags) const {
+    const auto* list = As<ListWidget>(m_widget);
+    if (list == nullptr) {
+        return -1;
+    }
+    for (int item = std::max(start + 1, 0); item < list->topLevelItemCount(); ++item) {
+        if ((flags & LVNI_SELECTED) == 0 || list->topLevelItem(item)->isSelected()) {
+            return item;
+        }
+    }
+    return -1;
 }
 
 std::string CListCtrl::GetItemText(int item, int subItem) const {

@@ -13,6 +13,8 @@ class CStatic : public CWnd {};
 class CEdit : public CWnd {
 public:
     void SetReadOnly(BOOL readOnly = TRUE);
+    // A grey hint shown while the edit is empty.
+    BOOL SetCueBanner(const std::string& cue);
 };
 
 class CButton : public CWnd {};
@@ -51,6 +53,9 @@ public:
     BOOL SetColumnWidth(int column, int width);
 
     int GetItemCount() const;
+    // The next item after `start` (-1: from the first) with the state in `flags`
+    // (LVNI_SELECTED), or -1.
+    int GetNextItem(int start, int flags) const;
     std::string GetItemText(int item, int subItem) const;
     UINT GetItemState(int item, UINT mask) const;
     int GetColumnCount() const;

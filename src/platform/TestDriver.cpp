@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMetaEnum>
 #include <QMouseEvent>
+#include <QTreeWidget>
 
 #include "platform/ControlWidgets.h"
 #include "platform/DcState.h"
@@ -159,6 +160,21 @@ void DragSlider(CSliderCtrl* slider, int position) {
     PressAt(widget, widget->ThumbCentre());
     SendMouse(widget, QEvent::MouseMove, drop, Qt::LeftButton);
     ReleaseAt(widget, drop);
+}
+
+void DoubleClick(CListCtrl* list, int item) {
+    auto* tree = dynamic_cast<QTreeWidget*>(WidgetOf(list));
+    QTreeWidgetItem* row = tree != nullptr ? tree->topLevelItem(item) : nullptr;
+    if (row == nullptr) {
+        return;
+    }
+    tree->scrollToItem(row);
+    QWidget* viewport = tree->viewport();
+    const QPoint at = tree->visualItemRect(row).center();
+    PressAt(viewport, at);
+    ReleaseAt(viewport, at);
+    SendMouse(viewport, QEvent::MouseButtonDblClick, at, Qt::LeftButton);
+    ReleaseAt(viewport, at);
 }
 
 void PickDate(CWnd* picker, int year, int month, int day) {

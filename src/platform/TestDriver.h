@@ -27,6 +27,8 @@ void DragSlider(CSliderCtrl* slider, int position);
 // Presses a button down and keeps it held (its pressed face shows) until Release.
 void Press(CWnd* button);
 void Release(CWnd* button);
+// Double-clicks a row of a report list as the mouse would (the row is selected, then NM_DBLCLK).
+void DoubleClick(CListCtrl* list, int item);
 // Picks a date in a date picker as the user would.
 void PickDate(CWnd* picker, int year, int month, int day);
 // Right-clicks a window at (x, y) in its client coordinates, where the control under the mouse

@@ -57,6 +57,9 @@ struct ACCEL {
 constexpr UINT BN_CLICKED = 0;
 constexpr UINT EN_CHANGE = 0x0300;
 constexpr UINT NM_RELEASEDCAPTURE = static_cast<UINT>(-16);
+constexpr UINT NM_DBLCLK = static_cast<UINT>(-3);             // a list's row double-clicked
+constexpr UINT LVN_ITEMCHANGED = static_cast<UINT>(-101);     // a list's selection changed
+constexpr UINT DTN_DATETIMECHANGE = static_cast<UINT>(-759);  // the user picked a date
 
 // ShowWindow
 constexpr int SW_HIDE = 0;
@@ -87,6 +90,8 @@ constexpr int IDNO = 7;
 // Menus
 constexpr UINT MF_STRING = 0x0000;
 constexpr UINT MF_SEPARATOR = 0x0800;
+constexpr UINT TPM_LEFTALIGN = 0x0000;
+constexpr UINT TPM_RETURNCMD = 0x0100;
 constexpr UINT SC_CLOSE = 0xF060;
 constexpr UINT SC_MINIMIZE = 0xF020;
 
@@ -98,6 +103,7 @@ constexpr int LVCFMT_CENTER = 2;
 constexpr int LVSCW_AUTOSIZE_USEHEADER = -2;
 constexpr UINT LVIS_FOCUSED = 0x0001;
 constexpr UINT LVIS_SELECTED = 0x0002;
+constexpr int LVNI_SELECTED = 0x0002;
 
 // Control-colour kinds (OnCtlColor)
 constexpr UINT CTLCOLOR_MSGBOX = 0;

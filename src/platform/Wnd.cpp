@@ -1,6 +1,7 @@
 #include "platform/Wnd.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
@@ -185,9 +186,17 @@ void CWnd::SetAccessibleDescription(const std::string& description) {
 // Geometry
 
 void CWnd::GetClientRect(CRect* rect) const {
-    if (rect != nullptr) {
-        *rect = m_widget != nullptr ? CRect(0, 0, m_widget->width(), m_widget->height()) : CRect();
+    if (rect == nullptr) {
+        return;
     }
+    if (m_widget == nullptr) {
+        *rect = CRect();
+        return;
+    }
+    // A list's client area lies inside its border, as the window framework has it.
+    const auto* list = qobject_cast<const QAbstractScrollArea*>(m_widget);
+    const int border = list != nullptr ? list->frameWidth() : 0;
+    *rect = CRect(0, 0, m_widget->width() - 2 * border, m_widget->height() - 2 * border);
 }
 
 void CWnd::GetWindowRect(CRect* rect) const {

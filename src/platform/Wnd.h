@@ -122,6 +122,10 @@ BOOL DispatchMessageMap(T* window, const MessageMapEntry<T> (&map)[N], UINT code
 class CMenu {
 public:
     BOOL AppendMenu(UINT flags, UINT id = 0, const std::string& text = "");
+    // Shows the menu at a screen position until the user chooses an entry or dismisses it, and
+    // returns the id chosen, or 0 (as TPM_RETURNCMD asks; the program always asks so). An "&"
+    // marks the next letter as the entry's key; "&&" shows one "&".
+    UINT TrackPopupMenu(UINT flags, int x, int y, CWnd* owner);
     int GetMenuItemCount() const;
     UINT GetMenuItemID(int position) const;  // 0 for a separator
     std::string GetMenuString(int position) const;

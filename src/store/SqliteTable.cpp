@@ -253,16 +253,28 @@ bool CSqliteTable::CreateTable() {
     }
     sql.Append(")");
     // An existing table refuses the statement; that is expected and not a failure.
-    return Execute(sql.GetText()) || HasTable();
+    return Execute(sql.GetText()) || FindTable() == TablePresence::Present;
 }
 
-bool CSqliteTable::HasTable() {
+CSqliteTable::TablePresence CSqliteTable::FindTable() {
+    if (!m_open || m_db == nullptr) {
+        return TablePresence::Unreadable;
+    }
     CStatement statement(m_db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?");
     if (!statement.Prepared() ||
         sqlite3_bind_text(statement.Handle(), 1, GetTableName(), -1, SQLITE_STATIC) != SQLITE_OK) {
-        return false;
+        NoteError();
+        return TablePresence::Unreadable;
     }
-    return statement.Step() == SQLITE_ROW;
+    switch (statement.Step()) {
+        case SQLITE_ROW:
+            return TablePresence::Present;
+        case SQLITE_DONE:
+            return TablePresence::Absent;
+        default:
+            NoteError();
+            return TablePresence::Unreadable;
+    }
 }
 
 const char* CSqliteTable::BuildSelect(bool rowIdOnly, bool withFilter, bool withSort) {
@@ -649,6 +661,25 @@ bool CSqliteTable::Update() {
         m_position = m_recordCount;
     }
     EndPending();
+    return true;
+}
+
+bool CSqliteTable::Delete() {
+    if (!m_open || m_db == nullptr || m_rowIds == nullptr || m_editRowId != 0 || m_adding) {
+        return false;
+    }
+    const int32_t rowId = RowIdAt(m_position);
+    if (rowId <= 0) {
+        return false;
+    }
+    CByteBuffer sql;
+    FormatBuffer(sql, "DELETE FROM [%s] WHERE ROWID = %d", GetTableName(), rowId);
+    if (!WriteStatement(sql.GetText(), {})) {
+        return false;
+    }
+    int32_t* slot = m_rowIds.get() + (m_position - 1);
+    std::copy(slot + 1, m_rowIds.get() + m_recordCount, slot);
+    --m_recordCount;
     return true;
 }
 

@@ -51,6 +51,10 @@ public:
     bool Execute(const char* sql);
     // True also when the table is there already; false when it is neither there nor made.
     bool CreateTable();
+    // Whether the open file holds this table, found without writing; Unreadable when the file
+    // could not be asked (locked, damaged), with SQLite's reason in GetLastError().
+    enum class TablePresence { Present, Absent, Unreadable };
+    TablePresence FindTable();
     // Matches result columns to fields by name and adds the columns the file lacks.
     bool MapColumns();
     // The SELECT text for this table, in a buffer shared by all tables: valid until the next
@@ -85,6 +89,10 @@ public:
     // Writes the pending edit or new row and ends the pending state. False when the statement
     // failed; then no other row has changed and no id was appended.
     bool Update();
+    // Deletes the loaded record by its row id; refused while a write is pending, past the end and
+    // on a position without an id. The id leaves the list, so the position then names the record
+    // that followed, not yet loaded. A failed statement changes nothing and returns false.
+    bool Delete();
 
     // One transaction around many writes ("BEGIN IMMEDIATE", "COMMIT", "ROLLBACK"). A failed
     // commit leaves the transaction open; roll it back. CTransaction does both in one place.
@@ -130,7 +138,6 @@ private:
     bool HasFields() const { return m_open && m_db != nullptr && m_fields != nullptr; }
     void AddMissingColumn(const CTableField& field);
     bool IsEmptyFile();
-    bool HasTable();
     // Reads up to `count` ids of the filter and sort into `rowIds`; false when the file could
     // not be read.
     bool ReadRowIds(int32_t count, int32_t* rowIds, int32_t& rowsRead);

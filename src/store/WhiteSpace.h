@@ -14,3 +14,7 @@ inline std::string WithoutTrailingWhiteSpace(const std::string& text) {
     const size_t end = text.find_last_not_of(kWhiteSpace);
     return end == std::string::npos ? std::string() : text.substr(0, end + 1);
 }
+
+inline std::string WithoutEdgeWhiteSpace(const std::string& text) {
+    return WithoutTrailingWhiteSpace(WithoutLeadingWhiteSpace(text));
+}

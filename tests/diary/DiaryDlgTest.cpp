@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "diary/DiaryBackups.h"
+#include "foods/FoodLog.h"
 #include "platform/MessageBox.h"
 #include "platform/TestDriver.h"
 #include "res/resource.h"
@@ -29,6 +30,9 @@ using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
 namespace {
+
+// The thousands separator of kcal shown.
+const std::string kThin = "\xE2\x80\x89";
 
 constexpr const char* kCompleteFirst = "You must complete your current diary entry, name and age!";
 constexpr const char* kConfirmNew = "Are you sure you wish to save this record?";
@@ -503,6 +507,31 @@ TEST_F(DiaryDlgTest, DiaryThatCannotBeOpenedIsToldAndOpenedWhenShownAgain) {
     EXPECT_EQ(m_messages.size(), 1u);
     EXPECT_TRUE(Item(IDC_SAVE)->IsWindowEnabled());
     EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 2");
+}
+
+// The food log's total shows beside the calories of the date shown; USE and a new entry take it
+// into the calories box, and nothing is written until the user saves.
+TEST_F(DiaryDlgTest, FoodLogTotalOfTheShownDateCanFillTheCalories) {
+    WriteDiary({kProfile, kProfile});
+    CFoodLog log(kDiaryFile);
+    ASSERT_TRUE(log.Log(COleDateTime(2010, 3, 1, 0, 0, 0), {"Pies", "Pork pie", 376, ""}, 3.5));
+    ASSERT_TRUE(log.Log(COleDateTime::GetCurrentTime(), {"Fruit", "Banana", 95, ""}, 2.0));
+    OpenPanel();
+    const std::string before = DumpDiary();
+    EXPECT_TRUE(Item(IDC_USE_LOG_TOTAL)->IsWindowVisible());
+    EXPECT_EQ(Text(IDC_LOG_TOTAL), "Log: 1" + kThin + "316");
+    Click(IDC_USE_LOG_TOTAL);
+    EXPECT_EQ(Text(IDC_CALORIES), "1316");
+    TestDriver::PickDate(Item(IDC_ENTRY_DATE), 2010, 3, 2);
+    EXPECT_FALSE(Item(IDC_USE_LOG_TOTAL)->IsWindowVisible());
+    EXPECT_FALSE(Item(IDC_LOG_TOTAL)->IsWindowVisible());
+    EXPECT_EQ(DumpDiary(), before);
+
+    Click(IDC_CREATE_NEW_ENTRY);
+    EXPECT_EQ(Text(IDC_CALORIES), "190");
+    EXPECT_EQ(Text(IDC_LOG_TOTAL), "Log: 190");
+    Click(IDC_SAVE);
+    EXPECT_EQ(Stored("SELECT Calories FROM Settings WHERE ROWID = 3"), "190.0");
 }
 
 TEST_F(DiaryDlgTest, DamagedDiaryIsNeverWrittenAndCanBeReplacedByItsNewestBackup) {

@@ -7,15 +7,22 @@
 #include <string>
 #include <vector>
 
+#include "diary/DiaryTable.h"
+#include "foods/FoodLog.h"
 #include "platform/MessageBox.h"
+#include "platform/PopupMenu.h"
 #include "platform/TestDriver.h"
 #include "res/resource.h"
+#include "store/SqlProbe.h"
 #include "support/TempDir.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 namespace {
+
+// The thousands separator of kcal shown.
+const std::string kThin = "\xE2\x80\x89";
 
 const std::vector<FoodRow> kFoods = {
     {"Dairy", "Boiled egg white", 17, "1 egg"}, {"Egg", "Omelette plain", 154, ""},
@@ -47,6 +54,34 @@ protected:
     }
 
     CFoodsDlg m_panel;
+};
+
+// The panel with a diary beside the foods file, and message boxes answered Yes and recorded.
+class FoodsDlgLogTest : public FoodsDlgTest {
+protected:
+    void SetUp() override {
+        FoodsDlgTest::SetUp();
+        RawConnection(kDiaryFile).Exec("CREATE TABLE [Settings] ([Name] TEXT)");
+        SetMessageBoxHook([this](const std::string& text, const std::string&, UINT type) {
+            m_messages.push_back(text);
+            return type == MB_YESNO ? IDYES : IDOK;
+        });
+    }
+    void TearDown() override {
+        SetMessageBoxHook(nullptr);
+        SetPopupMenuHook(nullptr);
+    }
+
+    std::string Text(int id) { return m_panel.GetDlgItemText(id); }
+    void TypeIn(int id, const std::string& text) { TestDriver::Type(m_panel.GetDlgItem(id), text); }
+    void Choose(int item) {
+        CListCtrl& list = m_panel.ResultList();
+        list.SetItemState(list.GetNextItem(-1, LVNI_SELECTED), 0, LVIS_SELECTED);
+        list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    bool Enabled(int id) { return m_panel.GetDlgItem(id)->IsWindowEnabled() != FALSE; }
+
+    std::vector<std::string> m_messages;
 };
 
 TEST_F(FoodsDlgTest, StartsWithFourColumnsAnEmptyListAndNoSortOrder) {
@@ -189,6 +224,94 @@ TEST_F(FoodsDlgTest, OnlyTheBackgroundAndListBoxesAreLeftUnpainted) {
             EXPECT_EQ(dc.GetTextColor(), RGB(1, 2, 3)) << kind;
         }
     }
+}
+
+TEST_F(FoodsDlgLogTest, FoodsAreLoggedFromTheListTheRecentMenuAQuickEntryAndYesterday) {
+    const COleDateTime now = COleDateTime::GetCurrentTime();
+    CFoodLog log(kDiaryFile);
+    ASSERT_TRUE(log.Log(now - COleDateTimeSpan(1.0), kFoods[4], 1.0));
+    ShowPanel();
+    EXPECT_EQ(Text(IDC_TODAY_TOTAL), "Today: nothing logged yet");
+    EXPECT_EQ(Text(IDC_SERVINGS), "1");
+
+    Type("egg");
+    TestDriver::DoubleClick(&m_panel.ResultList(), 1);  // one serving of Omelette plain
+    TypeIn(IDC_SERVINGS, "2,5");
+    Click(IDC_ADD_TO_TODAY);
+    EXPECT_EQ(Text(IDC_TODAY_TOTAL), "Today: 539 kcal in 2 foods");
+    TypeIn(IDC_SERVINGS, "0.2");
+    Click(IDC_ADD_TO_TODAY);
+    EXPECT_THAT(
+        m_messages,
+        ElementsAre("Type the servings as a number from 0.25 to 20, for example 1 or 0.5."));
+
+    TypeIn(IDC_QUICK_KCAL, "250");
+    TypeIn(IDC_QUICK_NOTE, "Cake & tea");
+    Click(IDC_QUICK_ADD);
+    EXPECT_EQ(Text(IDC_QUICK_KCAL), "");
+    std::vector<std::string> offered;
+    SetPopupMenuHook([&offered](const CMenu& menu) {
+        for (const CMenu::Item& item : menu.Items()) {
+            offered.push_back(item.text);
+        }
+        return menu.Items().back().id;
+    });
+    Click(IDC_RECENT_FOODS);
+    EXPECT_THAT(offered, ElementsAre("Cake && tea \xE2\x80\x93 1 \xC3\x97 250 kcal",
+                                     "Omelette plain \xE2\x80\x93 2.5 \xC3\x97 154 kcal",
+                                     "Pork pie cold \xE2\x80\x93 1 \xC3\x97 376 kcal"));
+    EXPECT_EQ(Text(IDC_TODAY_TOTAL), "Today: 1" + kThin + "165 kcal in 4 foods");
+
+    Click(IDC_COPY_YESTERDAY);
+    EXPECT_EQ(m_messages.back(),
+              "Today has foods logged already. Copy yesterday's foods to today as well?");
+    EXPECT_EQ(Text(IDC_TODAY_TOTAL), "Today: 1" + kThin + "541 kcal in 5 foods");
+    std::vector<LoggedFood> today;
+    ASSERT_TRUE(log.ReadDay(now, today));
+    EXPECT_EQ(today.back().food, kFoods[4]);
+    EXPECT_EQ(m_messages.size(), 2u);
+}
+
+TEST_F(FoodsDlgLogTest, OwnFoodsAreAddedFoundMarkedChangedAndDeleted) {
+    ShowPanel();
+    TestDriver::WhenModalRuns([this](CDialog& dialog) {
+        const auto type = [&dialog](int id, const char* text) {
+            TestDriver::Type(dialog.GetDlgItem(id), text);
+        };
+        type(IDC_OWN_CATEGORY, "Snacks");
+        type(IDC_OWN_DESCRIPTION, "Egg mayo roll");
+        type(IDC_OWN_CALORIES, "lots");
+        type(IDC_OWN_AMOUNT, "1 roll");
+        TestDriver::Click(dialog.GetDlgItem(IDC_SAVE_OWN_FOOD));
+        EXPECT_TRUE(dialog.IsWindowVisible());
+        EXPECT_EQ(m_messages.back(), "The calories must be a whole number, for example 250.");
+        type(IDC_OWN_CALORIES, "310");
+        TestDriver::Click(dialog.GetDlgItem(IDC_SAVE_OWN_FOOD));
+    });
+    Click(IDC_ADD_OWN_FOOD);
+    Type("egg");
+    EXPECT_THAT(Listed(0), ElementsAre(CFoodsDlg::kOwnFoodMarker + std::string("Snacks"), "Dairy",
+                                       "Egg", "Dairy"));
+    EXPECT_TRUE(Enabled(IDC_EDIT_OWN_FOOD));
+    Choose(2);
+    EXPECT_FALSE(Enabled(IDC_EDIT_OWN_FOOD));
+
+    Choose(0);
+    TestDriver::WhenModalRuns([](CDialog& dialog) {
+        EXPECT_EQ(dialog.GetDlgItemText(IDC_OWN_DESCRIPTION), "Egg mayo roll");
+        TestDriver::Type(dialog.GetDlgItem(IDC_OWN_CALORIES), "320");
+        TestDriver::PressKey(&dialog, VK_RETURN);
+    });
+    Click(IDC_EDIT_OWN_FOOD);
+    EXPECT_EQ(m_panel.ResultList().GetItemText(0, 2), "320");
+
+    TestDriver::WhenModalRuns(
+        [](CDialog& dialog) { TestDriver::Click(dialog.GetDlgItem(IDC_DELETE_OWN_FOOD)); });
+    Click(IDC_EDIT_OWN_FOOD);
+    EXPECT_THAT(Listed(), ElementsAre("Boiled egg white", "Omelette plain", "Egg fried"));
+    EXPECT_EQ(
+        m_messages.back(),
+        "Delete \"Egg mayo roll\" from your own foods? Foods logged already stay in the log.");
 }
 
 }  // namespace

@@ -15,3 +15,8 @@ morvane_test(MakeFoodsDbTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/MakeFoodsDbTest.c
 target_compile_definitions(MakeFoodsDbTest
   PRIVATE MORVANE_MAKE_FOODS_DB="$<TARGET_FILE:morvane_make_foods_db>")
 add_dependencies(MakeFoodsDbTest morvane_make_foods_db)
+
+morvane_test(FoodLogTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/FoodLogTest.cpp
+  LIBS morvane_foods_model SQLite::SQLite3)
+morvane_test(OwnFoodsTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/OwnFoodsTest.cpp
+  LIBS morvane_foods_model SQLite::SQLite3)

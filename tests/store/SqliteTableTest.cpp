@@ -391,6 +391,31 @@ TEST_F(SqliteTableTest, TransactionWritesAllRowsOrNone) {
     EXPECT_EQ(Stored("SELECT COUNT(*) FROM Sample"), "1");
 }
 
+TEST_F(SqliteTableTest, DeleteTakesTheLoadedRowOutOfTheFileAndTheList) {
+    MakeFile(kColumns, kThreeRows);
+    ASSERT_TRUE(m_table.Open(kFile));
+    EXPECT_EQ(m_table.FindTable(), CSqliteTable::TablePresence::Present);
+    ASSERT_TRUE(m_table.MoveTo(2));
+    ASSERT_TRUE(m_table.Delete());
+    EXPECT_EQ(m_table.m_recordCount, 2);
+    EXPECT_EQ(m_table.RowIdAt(2), 3);
+    ASSERT_TRUE(m_table.MoveTo(2));
+    EXPECT_STREQ(m_table.m_strLabel.GetText(), "c");
+    ASSERT_TRUE(m_table.MoveNext());
+    EXPECT_FALSE(m_table.Delete());  // past the end
+    ASSERT_TRUE(m_table.MoveFirst());
+    ASSERT_TRUE(m_table.Edit());
+    EXPECT_FALSE(m_table.Delete());  // an edit is pending
+    EXPECT_EQ(m_table.m_editRowId, 1);
+    m_table.m_editRowId = 0;
+
+    ASSERT_TRUE(m_table.Execute("PRAGMA query_only=1"));
+    EXPECT_FALSE(m_table.Delete());
+    EXPECT_STREQ(m_table.GetLastError(), "attempt to write a readonly database");
+    EXPECT_EQ(m_table.m_recordCount, 2);
+    EXPECT_EQ(Stored("SELECT group_concat(Label, '') FROM Sample"), "ac");
+}
+
 // --- Failed writes: false, a reason, nothing appended, no other row touched -------------------
 
 TEST_F(SqliteTableTest, ReadOnlyConnectionRefusesWrites) {

@@ -1,0 +1,5 @@
+#include "foods/OwnFoodTable.h"
+
+const char* COwnFoodTable::GetTableName() const {
+    return "OwnFood";
+}
