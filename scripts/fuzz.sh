@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
-targets=(fuzz_diary_file fuzz_foods_file fuzz_search_filter fuzz_date_parse fuzz_version_block)
+targets=(fuzz_diary_file fuzz_diary_csv fuzz_foods_file fuzz_search_filter fuzz_date_parse fuzz_version_block)
 
 CC=clang CXX=clang++ cmake -S . -B fuzz-build -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DMORVANE_GUI=OFF -DMORVANE_TESTS=OFF -DMORVANE_FUZZ=ON -DMORVANE_WERROR=ON >/dev/null

@@ -1,9 +1,13 @@
 #include "app/CommandLine.h"
 
+#include <cstdint>
 #include <iomanip>
 #include <ostream>
 #include <string>
 #include <string_view>
+
+#include "diary/DiaryCsv.h"
+#include "diary/DiaryTable.h"
 
 #ifndef MORVANE_VERSION
 #error "MORVANE_VERSION is the version the program reports"
@@ -20,10 +24,15 @@ struct Option {
 
 int PrintVersion(const char*, std::ostream& out, std::ostream&);
 int PrintHelp(const char*, std::ostream& out, std::ostream&);
+int ExportCsv(const char* file, std::ostream& out, std::ostream& err);
+int ImportCsv(const char* file, std::ostream& out, std::ostream& err);
 
 constexpr Option kOptions[] = {
     {"--version", nullptr, "print the version and exit", &PrintVersion},
     {"--help", nullptr, "print this help and exit", &PrintHelp},
+    {"--export-csv", "FILE", "write every diary entry to FILE as comma-separated values",
+     &ExportCsv},
+    {"--import-csv", "FILE", "add the entries of a comma-separated FILE to the diary", &ImportCsv},
 };
 
 const Option* FindOption(std::string_view name) {
@@ -56,6 +65,26 @@ int PrintVersion(const char*, std::ostream& out, std::ostream&) {
 int PrintHelp(const char*, std::ostream& out, std::ostream&) {
     PrintUsage(out);
     return kExitSuccess;
+}
+
+// What was done goes to standard output; why nothing was, with every refused line, to standard
+// error.
+int Tell(const DiaryCsvReport& report, std::ostream& out, std::ostream& err) {
+    if (report.outcome == CsvOutcome::Done) {
+        out << report.summary << '\n';
+        return kExitSuccess;
+    }
+    err << "morvane: " << report.Text(SIZE_MAX) << '\n';
+    return report.outcome == CsvOutcome::BadInput ? kExitBadInput : kExitFileError;
+}
+
+// The diary of the working directory, which is the data folder.
+int ExportCsv(const char* file, std::ostream& out, std::ostream& err) {
+    return Tell(ExportDiaryCsv(kDiaryFile, file), out, err);
+}
+
+int ImportCsv(const char* file, std::ostream& out, std::ostream& err) {
+    return Tell(ImportDiaryCsv(file, CDiaryBackups(), COleDateTime::GetCurrentTime()), out, err);
 }
 
 int Refuse(const std::string& why, std::ostream& err) {

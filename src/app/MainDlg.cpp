@@ -8,11 +8,13 @@
 #include "app/PanelHostDlg.h"
 #include "app/VersionInfo.h"
 #include "diary/DiaryBackups.h"
+#include "diary/DiaryCsv.h"
 #include "diary/DiaryDlg.h"
 #include "foods/FoodsDlg.h"
 #include "platform/Accelerator.h"
 #include "platform/Browser.h"
 #include "platform/DialogRules.h"
+#include "platform/FileDialog.h"
 #include "platform/ListChoice.h"
 #include "platform/MessageBox.h"
 #include "platform/VersionApi.h"
@@ -32,6 +34,8 @@ namespace {
 constexpr DWORD kMaxPath = 260;
 constexpr DWORD kMaxProgramPath = 4096;
 constexpr UINT kSystemCommandMask = ~0xFu;
+// The refused lines of an import that a message box lists; the command line lists them all.
+constexpr size_t kLinesShown = 10;
 
 // The picture buttons are named as their faces read, and pressed from anywhere with Alt and the
 // first letter of that name; F1 asks for help as everywhere else.
@@ -155,6 +159,8 @@ void CMainDlg::AddDiaryEntries() {
     if (CMenu* systemMenu = GetSystemMenu(FALSE)) {
         systemMenu->AppendMenu(MF_SEPARATOR);
         systemMenu->AppendMenu(MF_STRING, IDM_RESTORE_BACKUP, "Restore a backup...");
+        systemMenu->AppendMenu(MF_STRING, IDM_EXPORT_CSV, "Export to CSV...");
+        systemMenu->AppendMenu(MF_STRING, IDM_IMPORT_CSV, "Import from CSV...");
     }
 }
 
@@ -262,20 +268,47 @@ void CMainDlg::OnRestoreBackup() {
     if (chosen < 0) {
         return;
     }
+    WithPanelsReloaded([&] {
+        std::string aside;
+        std::string error;
+        const DiaryBackup& backup = available[static_cast<size_t>(chosen)];
+        if (backups.Restore(backup, "before-restore", COleDateTime::GetCurrentTime(), aside,
+                            error)) {
+            AfxMessageBox(
+                "The backup of " + backup.day + " was restored." +
+                    (aside.empty() ? "" : " The diary as it was is kept as " + aside + "."),
+                MB_OK);
+        } else {
+            AfxMessageBox("The backup could not be restored: " + error + ".", MB_OK);
+        }
+    });
+}
+
+void CMainDlg::WithPanelsReloaded(const std::function<void()>& change) {
     const int shown = m_pHost->VisiblePanel();
     m_pHost->HideAllPanels();
     m_pDiaryDlg->CloseDiaryFile();
-    std::string aside;
-    std::string error;
-    const DiaryBackup& backup = available[static_cast<size_t>(chosen)];
-    if (backups.Restore(backup, "before-restore", COleDateTime::GetCurrentTime(), aside, error)) {
-        AfxMessageBox("The backup of " + backup.day + " was restored." +
-                          (aside.empty() ? "" : " The diary as it was is kept as " + aside + "."),
-                      MB_OK);
-    } else {
-        AfxMessageBox("The backup could not be restored: " + error + ".", MB_OK);
-    }
+    change();
     m_pHost->ShowPanel(shown >= 0 ? shown : PANEL_DIARY);
+}
+
+void CMainDlg::OnExportCsv() {
+    const std::string file = ChooseFileToSave("Export to CSV", "morvane-diary.csv");
+    if (!file.empty()) {
+        AfxMessageBox(ExportDiaryCsv(CDiaryBackups().DiaryPath(), file).Text(kLinesShown), MB_OK);
+    }
+}
+
+void CMainDlg::OnImportCsv() {
+    const std::string file = ChooseFileToOpen("Import from CSV");
+    if (file.empty()) {
+        return;
+    }
+    WithPanelsReloaded([&file] {
+        const DiaryCsvReport report =
+            ImportDiaryCsv(file, CDiaryBackups(), COleDateTime::GetCurrentTime());
+        AfxMessageBox(report.Text(kLinesShown), MB_OK);
+    });
 }
 
 void CMainDlg::OnOK() {}
@@ -294,6 +327,10 @@ void CMainDlg::OnSysCommand(UINT id, LPARAM param) {
         about.DoModal();
     } else if ((id & kSystemCommandMask) == IDM_RESTORE_BACKUP) {
         OnRestoreBackup();
+    } else if ((id & kSystemCommandMask) == IDM_EXPORT_CSV) {
+        OnExportCsv();
+    } else if ((id & kSystemCommandMask) == IDM_IMPORT_CSV) {
+        OnImportCsv();
     } else {
         CDialog::OnSysCommand(id, param);
     }

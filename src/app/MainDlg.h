@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -41,6 +42,8 @@ protected:
     void OnStatsButton();
     void OnHelpButton();
     void OnRestoreBackup();
+    void OnExportCsv();
+    void OnImportCsv();
 
     BOOL CreatePanels();
     BOOL CreatePanelDialogs();
@@ -51,6 +54,9 @@ private:
     void MarkShownPanel();
     void LoadButtonFaces();
     void ReadVersionText();
+    // Runs a change of the diary file with every panel hidden and the diary panel's file closed,
+    // then shows the panel that was shown, which reads the file again.
+    void WithPanelsReloaded(const std::function<void()>& change);
 
     static const MessageMapEntry<CMainDlg> kMessageMap[];
 

@@ -254,7 +254,8 @@ void CDiaryDlg::ShowCurrentEntry() {
                            m_table.m_nActivity, m_table.m_nGender, imperial ? kImperial : kMetric);
     ApplyUnitSystem(!imperial);
 
-    ShowFigures(!IsUntouchedSeed(m_table));
+    // The seeded row's numbers are placeholders, not the user's.
+    ShowFigures(!IsUntouchedProfileRow(m_table));
 
     // An unreadable date leaves the picker on the date it showed.
     COleDateTime date;

@@ -6,6 +6,17 @@
 #include "diary/EntrySave.h"
 #include "store/DatabaseFile.h"
 
+namespace {
+
+// The measures of a new diary's profile row, until the user saves it.
+constexpr double kSeedWeightKg = 50.0;
+constexpr double kSeedHeightCm = 110.0;
+constexpr double kSeedCalories = 1500.0;
+constexpr double kSeedBMI = 20.0;
+constexpr double kSeedBMR = 2200.0;
+
+}  // namespace
+
 DiaryOpening OpenDiary(CDiaryTable& table, const CDiaryBackups& backups, bool backUp,
                        const COleDateTime& today) {
     DiaryOpening opening;
@@ -46,13 +57,21 @@ bool SeedProfileRow(CDiaryTable& table, const COleDateTime& today) {
     table.m_strName.AssignText("");
     table.m_nAge = 0;
     table.m_nGender = 0;
-    table.m_dWeight = 50.0;
-    table.m_dHeight = 110.0;
-    table.m_dCalories = 1500.0;
+    table.m_dWeight = kSeedWeightKg;
+    table.m_dHeight = kSeedHeightCm;
+    table.m_dCalories = kSeedCalories;
     table.m_nActivity = 0;
     table.m_strDate.AssignText(today.Format("%Y-%m-%d").c_str());
     table.m_strFormat.AssignText(CBodyMeasures::kMetric);
-    table.m_dBMI = 20.0;
-    table.m_dBMR = 2200.0;
+    table.m_dBMI = kSeedBMI;
+    table.m_dBMR = kSeedBMR;
     return table.Update() && table.MoveFirst();
+}
+
+bool IsUntouchedProfileRow(const CDiaryTable& table) {
+    return table.m_currentRowId == kProfileRowId && table.m_strName.Equals("") &&
+           table.m_nAge == 0 && table.m_nGender == 0 && table.m_dWeight == kSeedWeightKg &&
+           table.m_dHeight == kSeedHeightCm && table.m_dCalories == kSeedCalories &&
+           table.m_nActivity == 0 && table.m_strFormat.Equals(CBodyMeasures::kMetric) &&
+           table.m_dBMI == kSeedBMI && table.m_dBMR == kSeedBMR;
 }

@@ -28,3 +28,6 @@ DiaryOpening OpenDiary(CDiaryTable& table, const CDiaryBackups& backups, bool ba
 
 // The first row of a new diary: the profile the user completes before adding entries.
 bool SeedProfileRow(CDiaryTable& table, const COleDateTime& today);
+
+// True when the loaded row is that first row as seeded, on whatever day, and never saved since.
+bool IsUntouchedProfileRow(const CDiaryTable& table);

@@ -26,8 +26,3 @@ std::string NeedText(double need) {
     std::snprintf(text, sizeof text, "Calorie need %.0f kcal a day", need);
     return text;
 }
-
-bool IsUntouchedSeed(const CDiaryTable& table) {
-    return table.m_currentRowId == kProfileRowId && TextOf(table.m_strName)[0] == '\0' &&
-           table.m_nAge == 0;
-}

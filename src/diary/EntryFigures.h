@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "diary/DiaryTable.h"
 
 // What the diary panel says of the numbers stored with an entry: its body mass index with the
 // WHO band it falls in, and its daily calorie need.
@@ -13,6 +12,3 @@ const char* BmiBand(double bmi);
 std::string BmiText(double bmi);
 // "Calorie need 2282 kcal a day"
 std::string NeedText(double need);
-// True for the row a new diary is seeded with, as long as it has never been saved: its numbers
-// are placeholders, not the user's.
-bool IsUntouchedSeed(const CDiaryTable& table);

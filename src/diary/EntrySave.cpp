@@ -17,27 +17,6 @@ void CancelPendingWrite(CSqliteTable& table) {
     table.m_adding = false;
 }
 
-// One write per row that differs from the profile.
-bool CopyProfileToRow(CDiaryTable& table, const std::string& name, const std::string& format,
-                      int32_t gender, CBodyMeasures& rowMeasures) {
-    const bool profileDiffers =
-        !table.m_strName.Equals(name.c_str()) || !table.m_strFormat.Equals(format.c_str());
-    const bool genderDiffers = table.m_nGender != gender;
-    if (!profileDiffers && !genderDiffers) {
-        return true;
-    }
-    table.Edit();
-    table.m_strName.AssignText(name.c_str());
-    table.m_strFormat.AssignText(format.c_str());
-    if (genderDiffers) {
-        rowMeasures.SetMeasures(table.m_dWeight, table.m_dHeight, table.m_nAge, table.m_nActivity,
-                                gender, format);
-        table.m_nGender = gender;
-        table.m_dBMR = rowMeasures.GetBMR();
-    }
-    return table.Update();
-}
-
 }  // namespace
 
 const char* CheckMessage(EntryCheck check) {
@@ -128,18 +107,37 @@ bool WriteEntry(CDiaryTable& table, const CBodyMeasures& measures, int32_t& save
     return false;
 }
 
+DiaryProfile ProfileOf(const CDiaryTable& table) {
+    return {TextOf(table.m_strName), TextOf(table.m_strFormat), table.m_nGender};
+}
+
+bool TakeProfile(CDiaryTable& table, const DiaryProfile& profile, CBodyMeasures& rowMeasures) {
+    const bool profileDiffers = !table.m_strName.Equals(profile.name.c_str()) ||
+                                !table.m_strFormat.Equals(profile.format.c_str());
+    const bool genderDiffers = table.m_nGender != profile.gender;
+    if (!profileDiffers && !genderDiffers) {
+        return false;
+    }
+    table.m_strName.AssignText(profile.name.c_str());
+    table.m_strFormat.AssignText(profile.format.c_str());
+    if (genderDiffers) {
+        rowMeasures.SetMeasures(table.m_dWeight, table.m_dHeight, table.m_nAge, table.m_nActivity,
+                                profile.gender, profile.format);
+        table.m_nGender = profile.gender;
+        table.m_dBMR = rowMeasures.GetBMR();
+    }
+    return true;
+}
+
+// One write per row that differs from the profile.
 bool PropagateProfile(CDiaryTable& table, CBodyMeasures rowMeasures) {
-    std::string name;
-    std::string format;
-    int32_t gender = 0;
+    DiaryProfile profile;
     bool written = table.MoveFirst();
     while (written && !table.IsEOF()) {
         if (table.m_currentRowId == kProfileRowId) {
-            name = TextOf(table.m_strName);
-            format = TextOf(table.m_strFormat);
-            gender = table.m_nGender;
-        } else {
-            written = CopyProfileToRow(table, name, format, gender, rowMeasures);
+            profile = ProfileOf(table);
+        } else if (TakeProfile(table, profile, rowMeasures)) {
+            written = table.Edit() && table.Update();
         }
         written = written && table.MoveNext();
     }

@@ -47,6 +47,20 @@ EntryCheck TakeEntry(const EntryForm& form, CBodyMeasures& measures, CDiaryTable
 bool WriteEntry(CDiaryTable& table, const CBodyMeasures& measures, int32_t& savedRowId,
                 std::string& failure);
 
+// The profile row's name, unit system and gender, which every other row carries.
+struct DiaryProfile {
+    std::string name;
+    std::string format;
+    int32_t gender = 0;
+};
+
+// The profile as the loaded row holds it.
+DiaryProfile ProfileOf(const CDiaryTable& table);
+
+// Gives the loaded row's fields the profile; a changed gender also recomputes the row's calorie
+// need with `rowMeasures`. True when a field changed. Nothing is written.
+bool TakeProfile(CDiaryTable& table, const DiaryProfile& profile, CBodyMeasures& rowMeasures);
+
 // Copies the profile row's name, unit system and gender to every other row; a changed gender
 // also recomputes that row's calorie need with `rowMeasures`. Meant to run inside a transaction;
 // false when a row could not be read or written.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/FileDialog.h"
 #include "platform/LayerApplication.h"
 #include "platform/ListChoice.h"
 #include "platform/MessageBox.h"
@@ -20,6 +21,10 @@ class UnansweredBoxes : public ::testing::EmptyTestEventListener {
         SetListChoiceHook([](const std::string& prompt, const std::vector<std::string>&) {
             ADD_FAILURE() << "a list no test answers: " << prompt;
             return -1;
+        });
+        SetFileDialogHook([](const std::string& title, bool) {
+            ADD_FAILURE() << "a file dialog no test answers: " << title;
+            return std::string();
         });
     }
 };

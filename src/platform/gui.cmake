@@ -1,11 +1,11 @@
-# morvane_platform: the windows, painting, message boxes, the browser call and the
+# morvane_platform: the windows, painting, message boxes, file dialogs, the browser call and the
 # one-program-per-folder lock, on Qt 6 Widgets.
 morvane_library(morvane_platform
   SOURCES
     Accelerator.cpp Accessibility.cpp Browser.cpp ControlWidgets.cpp Controls.cpp Dc.cpp
-    Dialog.cpp DialogFont.cpp DialogWidget.cpp Gdi.cpp KeyRouting.cpp LayerApplication.cpp
-    ListChoice.cpp MessageBox.cpp Painting.cpp PopupMenu.cpp QtText.cpp SingleInstance.cpp
-    SystemMenu.cpp
+    Dialog.cpp DialogFont.cpp DialogWidget.cpp FileDialog.cpp Gdi.cpp KeyRouting.cpp
+    LayerApplication.cpp ListChoice.cpp MessageBox.cpp Painting.cpp PopupMenu.cpp QtText.cpp
+    SingleInstance.cpp SystemMenu.cpp
     WinApp.cpp Wnd.cpp WndLink.cpp
   LIBS morvane_platform_core morvane_res Qt6::Widgets)
 

@@ -87,6 +87,24 @@ bool BindField(sqlite3_stmt* statement, int parameter, const CTableField& field)
     return true;
 }
 
+// The empty value of a field's type: the empty text, 0, 0.0, or no bytes.
+void ClearField(const CTableField& field) {
+    switch (field.type) {
+        case FieldType::Text:
+            static_cast<CByteBuffer*>(field.value)->AssignText("");
+            break;
+        case FieldType::Int:
+            *static_cast<int32_t*>(field.value) = 0;
+            break;
+        case FieldType::Double:
+            *static_cast<double*>(field.value) = 0.0;
+            break;
+        case FieldType::LongBinary:
+            static_cast<CByteBuffer*>(field.value)->Clear();
+            break;
+    }
+}
+
 // Results that say the file itself cannot be read (damaged, not a database, locked, failing
 // disk), as against a filter or sort text that is not valid SQL.
 bool IsFileFailure(int result) {
@@ -507,22 +525,23 @@ void CSqliteTable::LoadRow(sqlite3_stmt* statement) {
     if (!HasFields()) {
         return;
     }
-    ClearFields();
-    // 0 when the statement has no current row: every field keeps its empty value.
+    // 0 when the statement has no current row: every field gets its empty value.
     const int available = sqlite3_data_count(statement);
     const int32_t count = GetFieldCount();
     for (int32_t i = 0; i < count; ++i) {
         const CTableField& field = m_fields[i];
-        if (field.value == nullptr || field.column < 0 || field.column >= available) {
+        if (field.value == nullptr) {
+            continue;
+        }
+        if (field.column < 0 || field.column >= available) {
+            ClearField(field);
             continue;
         }
         switch (field.type) {
             case FieldType::Text: {
                 const unsigned char* text = sqlite3_column_text(statement, field.column);
-                if (text != nullptr) {
-                    static_cast<CByteBuffer*>(field.value)
-                        ->AssignText(reinterpret_cast<const char*>(text));
-                }
+                static_cast<CByteBuffer*>(field.value)
+                    ->AssignText(text != nullptr ? reinterpret_cast<const char*>(text) : "");
                 break;
             }
             case FieldType::Int:
@@ -548,23 +567,8 @@ void CSqliteTable::ClearFields() {
     }
     const int32_t count = GetFieldCount();
     for (int32_t i = 0; i < count; ++i) {
-        const CTableField& field = m_fields[i];
-        if (field.value == nullptr) {
-            continue;
-        }
-        switch (field.type) {
-            case FieldType::Text:
-                static_cast<CByteBuffer*>(field.value)->AssignText("");
-                break;
-            case FieldType::Int:
-                *static_cast<int32_t*>(field.value) = 0;
-                break;
-            case FieldType::Double:
-                *static_cast<double*>(field.value) = 0.0;
-                break;
-            case FieldType::LongBinary:
-                static_cast<CByteBuffer*>(field.value)->Clear();
-                break;
+        if (m_fields[i].value != nullptr) {
+            ClearField(m_fields[i]);
         }
     }
 }
@@ -602,12 +606,8 @@ bool CSqliteTable::FailWrite() {
     return false;
 }
 
-bool CSqliteTable::WriteStatement(const char* sql, const std::vector<const CTableField*>& bound) {
-    CStatement statement(m_db, sql);
-    if (!statement.Prepared()) {
-        NoteError();
-        return false;
-    }
+bool CSqliteTable::BindAndStep(CStatement& statement,
+                               const std::vector<const CTableField*>& bound) {
     int parameter = 1;
     for (const CTableField* field : bound) {
         if (!BindField(statement.Handle(), parameter++, *field)) {
@@ -622,6 +622,45 @@ bool CSqliteTable::WriteStatement(const char* sql, const std::vector<const CTabl
     return true;
 }
 
+bool CSqliteTable::WriteStatement(const char* sql, const std::vector<const CTableField*>& bound) {
+    CStatement statement(m_db, sql);
+    if (!statement.Prepared()) {
+        NoteError();
+        return false;
+    }
+    return BindAndStep(statement, bound);
+}
+
+std::vector<const CTableField*> CSqliteTable::AllFields() const {
+    std::vector<const CTableField*> fields;
+    const int32_t count = GetFieldCount();
+    for (int32_t i = 0; i < count; ++i) {
+        fields.push_back(&m_fields[i]);
+    }
+    return fields;
+}
+
+void CSqliteTable::BuildPositionalInsert(CByteBuffer& sql) const {
+    FormatBuffer(sql, "INSERT INTO [%s] VALUES(", GetTableName());
+    const int32_t count = GetFieldCount();
+    for (int32_t i = 0; i < count; ++i) {
+        sql.Append(i == 0 ? "?" : ",?");
+    }
+    sql.Append(") ");
+}
+
+void CSqliteTable::BuildEdit(CByteBuffer& sql) const {
+    CByteBuffer piece;
+    FormatBuffer(sql, "UPDATE [%s] SET ", GetTableName());
+    const int32_t count = GetFieldCount();
+    for (int32_t i = 0; i < count; ++i) {
+        FormatBuffer(piece, "%c[%s] = ?", Separator(i == 0), m_fields[i].name);
+        sql.Append(piece.GetText());
+    }
+    FormatBuffer(piece, " WHERE ROWID = %d", m_editRowId);
+    sql.Append(piece.GetText());
+}
+
 bool CSqliteTable::Update() {
     const int32_t count = GetFieldCount();
     if (count < m_columnCount && m_adding) {
@@ -631,29 +670,12 @@ bool CSqliteTable::Update() {
         return false;
     }
     CByteBuffer sql;
-    CByteBuffer piece;
-    std::vector<const CTableField*> bound;
     if (m_adding) {
-        FormatBuffer(sql, "INSERT INTO [%s] VALUES(", GetTableName());
+        BuildPositionalInsert(sql);
     } else {
-        FormatBuffer(sql, "UPDATE [%s] SET ", GetTableName());
+        BuildEdit(sql);
     }
-    for (int32_t i = 0; i < count; ++i) {
-        if (m_adding) {
-            sql.Append(i == 0 ? "?" : ",?");
-        } else {
-            FormatBuffer(piece, "%c[%s] = ?", Separator(i == 0), m_fields[i].name);
-            sql.Append(piece.GetText());
-        }
-        bound.push_back(&m_fields[i]);
-    }
-    if (m_adding) {
-        sql.Append(") ");
-    } else {
-        FormatBuffer(piece, " WHERE ROWID = %d", m_editRowId);
-        sql.Append(piece.GetText());
-    }
-    if (!WriteStatement(sql.GetText(), bound)) {
+    if (!WriteStatement(sql.GetText(), AllFields())) {
         return FailWrite();
     }
     if (m_adding) {
@@ -680,6 +702,67 @@ bool CSqliteTable::Delete() {
     int32_t* slot = m_rowIds.get() + (m_position - 1);
     std::copy(slot + 1, m_rowIds.get() + m_recordCount, slot);
     --m_recordCount;
+    return true;
+}
+
+bool CSqliteTable::ReadAll(const std::function<void()>& eachRow) {
+    if (!HasFields() || m_editRowId != 0 || m_adding) {
+        return false;
+    }
+    if (!m_columnsMapped && !MapColumns()) {
+        return false;
+    }
+    CByteBuffer sql;
+    FormatBuffer(sql, "SELECT *, ROWID FROM [%s]", GetTableName());
+    AppendClause(sql, " WHERE ", m_filter);
+    AppendClause(sql, " ORDER BY ", m_sort);
+    CStatement statement(m_db, sql.GetText());
+    // The row id comes last, behind however many columns the file has now.
+    const int rowIdColumn = sqlite3_column_count(statement.Handle()) - 1;
+    int result = statement.Step();
+    while (result == SQLITE_ROW) {
+        m_currentRowId = sqlite3_column_int(statement.Handle(), rowIdColumn);
+        LoadRow(statement.Handle());
+        eachRow();
+        result = statement.Step();
+    }
+    if (result != SQLITE_DONE) {
+        NoteError();
+        return false;
+    }
+    return true;
+}
+
+bool CSqliteTable::AppendRows(const std::function<bool()>& nextRow) {
+    if (!HasFields() || m_editRowId != 0 || m_adding) {
+        return false;
+    }
+    if (GetFieldCount() < m_columnCount) {
+        // Columns the class does not declare: each row goes in by name, as Update puts it.
+        while (nextRow()) {
+            m_adding = true;
+            if (!InsertByName()) {
+                return false;
+            }
+        }
+        return true;
+    }
+    CByteBuffer sql;
+    BuildPositionalInsert(sql);
+    CStatement statement(m_db, sql.GetText());
+    if (!statement.Prepared()) {
+        NoteError();
+        return false;
+    }
+    const std::vector<const CTableField*> bound = AllFields();
+    while (nextRow()) {
+        if (!BindAndStep(statement, bound)) {
+            return false;
+        }
+        AppendRowId(static_cast<int32_t>(sqlite3_last_insert_rowid(m_db)));
+        m_position = m_recordCount;
+        statement.Reset();
+    }
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+class CStatement;
 
 // The type of a column and of the value variable that holds it.
 enum class FieldType : int32_t {
@@ -94,6 +96,18 @@ public:
     // that followed, not yet loaded. A failed statement changes nothing and returns false.
     bool Delete();
 
+    // Steps one SELECT of the filter and sort and loads its rows into the field variables one
+    // after the other, each with its m_currentRowId, calling `eachRow` after each load. The list
+    // and the position stay as they were; the fields hold the last row read. Refused while a
+    // write is pending; false when a row cannot be read.
+    bool ReadAll(const std::function<void()>& eachRow);
+    // Writes many new rows through one INSERT prepared once: `nextRow` sets the field variables
+    // of the next row and returns true, or returns false when there is none. Each row is written
+    // and bound as Update writes a new one and becomes the last position. False at the first row
+    // that cannot be written: that row changes nothing, and the rows before it stay for the
+    // caller's transaction to undo. Refused while a write is pending.
+    bool AppendRows(const std::function<bool()>& nextRow);
+
     // One transaction around many writes ("BEGIN IMMEDIATE", "COMMIT", "ROLLBACK"). A failed
     // commit leaves the transaction open; roll it back. CTransaction does both in one place.
     bool BeginTransaction();
@@ -146,6 +160,12 @@ private:
     bool Step(int32_t position);
     // Prepares `sql`, binds `bound` to parameters 1, 2, ... and steps once; true when it finished.
     bool WriteStatement(const char* sql, const std::vector<const CTableField*>& bound);
+    bool BindAndStep(CStatement& statement, const std::vector<const CTableField*>& bound);
+    std::vector<const CTableField*> AllFields() const;
+    // "INSERT INTO [table] VALUES(?,...) ", one parameter per field in field order.
+    void BuildPositionalInsert(CByteBuffer& sql) const;
+    // "UPDATE [table] SET  [first] = ?,... WHERE ROWID = <edited row>".
+    void BuildEdit(CByteBuffer& sql) const;
     bool UpdateColumnOfRow(const CTableField& field, int32_t rowId);
     void EndPending();
     // Ends the pending state after a failed write; returns false.

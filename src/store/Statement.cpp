@@ -54,6 +54,11 @@ int CStatement::Step() {
     return sqlite3_step(m_stmt);
 }
 
+void CStatement::Reset() {
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+}
+
 void CStatement::WatchConnection(sqlite3* db) {
     sqlite3_progress_handler(db, kStepsBetweenChecks, &PastDeadline, nullptr);
 }

@@ -20,6 +20,8 @@ public:
     bool Prepared() const { return m_prepareResult == 0; }
     // The result of sqlite3_step, or the prepare error when nothing was prepared.
     int Step();
+    // Makes the statement ready to step again with new values: bindings are cleared to NULL.
+    void Reset();
     sqlite3_stmt* Handle() const { return m_stmt; }
 
     // Puts every statement of the connection under the time limit; once after opening.

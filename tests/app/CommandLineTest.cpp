@@ -2,12 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/TempDir.h"
+
 namespace {
+
+int RunOption(std::vector<const char*> arguments, std::ostringstream& out,
+              std::ostringstream& err) {
+    arguments.insert(arguments.begin(), "morvane");
+    return RunCommandLine(static_cast<int>(arguments.size()), arguments.data(), out, err).value();
+}
 
 struct CommandLineCase {
     std::vector<const char*> arguments;  // after the program's name
@@ -39,6 +48,39 @@ TEST(CommandLineTest, OptionsAnswerWithoutAWindowAndOthersAreRefused) {
         EXPECT_EQ(err.str().rfind(c.err, 0), 0u) << shown << ": " << err.str();
         EXPECT_EQ(out.str().empty(), c.out[0] == '\0') << shown;
         EXPECT_EQ(err.str().find(usage) != std::string::npos, c.status == kExitBadInput) << shown;
+    }
+}
+
+// Run in order in one data folder: the diary is missing, made by an import, then exported.
+TEST(CommandLineTest, DiaryFilesGiveTheirExitStatus) {
+    const ScopedTempDir folder;
+    const std::string header =
+        "Name,Age,Gender,Weight,Height,Calories,Activity,Date,Format,BMI,BMR\n";
+    std::ofstream("good.csv") << header
+                              << "Ann,34,female,70,166,1800,light,2010-03-07,Metric,25,1700\n";
+    std::ofstream("bad.csv") << header
+                             << "Ann,0,female,70,166,1800,light,2010-03-07,Metric,25,1700\n";
+    const struct {
+        const char* option;
+        const char* file;
+        int status;
+        const char* said;  // on standard output after a success, else on standard error
+    } cases[] = {
+        {"--export-csv", "out.csv", kExitFileError, "morvane: There is no diary /"},
+        {"--import-csv", "missing.csv", kExitFileError, "could not be read: No such file"},
+        {"--import-csv", "bad.csv", kExitBadInput, "\nline 2: Age is not a whole number"},
+        {"--import-csv", "good.csv", kExitSuccess, "Imported 1 entry, skipped 0 already"},
+        {"--export-csv", "out.csv", kExitSuccess, "Exported 1 entry to /"},
+        {"--export-csv", "morvane.qeldb", kExitBadInput, "is the diary itself"},
+        {"--export-csv", "no/such/folder.csv", kExitFileError, "could not be written: No such"},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunOption({c.option, c.file}, out, err), c.status) << c.option << " " << c.file;
+        const std::string said = c.status == kExitSuccess ? out.str() : err.str();
+        EXPECT_NE(said.find(c.said), std::string::npos) << said;
+        EXPECT_EQ(out.str().empty(), c.status != kExitSuccess) << said;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,9 +13,11 @@
 #include "foods/FoodTable.h"
 #include "platform/ListChoice.h"
 #include "platform/Browser.h"
+#include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/TestDriver.h"
 #include "res/resource.h"
+#include "store/DatabaseFile.h"
 #include "store/SqlProbe.h"
 #include "support/TempDir.h"
 
@@ -53,6 +56,7 @@ protected:
     void TearDown() override {
         SetBrowserHook(nullptr);
         SetMessageBoxHook(nullptr);
+        SetFileDialogHook(nullptr);
     }
 
     CWnd* Panel(int index) const { return m_main.Host()->Panel(index); }
@@ -324,6 +328,45 @@ TEST_F(MainDlgTest, TheMainWindowBackgroundIsHollowAndItsControlsKeepTheirColour
         ASSERT_NE(brush, nullptr);
         EXPECT_EQ(brush->IsHollow(), hollow) << kind;
         EXPECT_EQ(dc.GetTextColor(), hollow ? RGB(0, 0, 0) : RGB(1, 2, 3)) << kind;
+    }
+}
+
+// The diary panel shows the seeded row until an import has replaced it and the panels reloaded.
+TEST_F(MainDlgTest, ImportFromTheMenuSaysWhatItDidAndThePanelShowsTheEntries) {
+    const std::string header =
+        "Name,Age,Gender,Weight,Height,Calories,Activity,Date,Format,BMI,BMR\n";
+    std::ofstream("good.csv") << header
+                              << "Ann,34,female,70,166,1800,light,2010-03-07,Metric,25,1700\n"
+                              << "Ann,34,female,69,166,1500,none,2010-03-08,Metric,25,1600\n";
+    std::ofstream("bad.csv") << header
+                             << "Ann,0,female,70,166,1800,light,2010-03-07,Metric,25,1700\n";
+    const struct {
+        std::string chosen;  // "" cancels
+        std::vector<std::string> messages;
+        const char* name;
+        const char* label;
+    } cases[] = {
+        {"", {}, "", "Record 1"},
+        {"bad.csv",
+         {database_file::FullPath("bad.csv") +
+          " cannot be imported: 1 of its lines is no diary entry. Nothing was written to the "
+          "diary.\nline 2: Age is not a whole number from 1 to 150"},
+         "",
+         "Record 1"},
+        {"good.csv", {"Imported 2 entries, skipped 0 already in the diary"}, "Ann", "Record 2"},
+    };
+    for (const auto& c : cases) {
+        SetFileDialogHook([&c](const std::string& title, bool saving) {
+            EXPECT_EQ(title, "Import from CSV");
+            EXPECT_FALSE(saving);
+            return c.chosen;
+        });
+        m_messages.clear();
+        TestDriver::ChooseSystemMenu(&m_main, IDM_IMPORT_CSV);
+        EXPECT_EQ(m_messages, c.messages) << c.chosen;
+        EXPECT_EQ(VisiblePanels(), std::vector<int>{PANEL_DIARY});
+        EXPECT_EQ(Panel(PANEL_DIARY)->GetDlgItemText(IDC_NAME), c.name) << c.chosen;
+        EXPECT_EQ(Panel(PANEL_DIARY)->GetDlgItemText(IDC_ENTRY_LABEL), c.label) << c.chosen;
     }
 }
 
