@@ -8,6 +8,7 @@
 
 #include "diary/DiaryCsv.h"
 #include "diary/DiaryTable.h"
+#include "foods/FoodLogCsv.h"
 
 #ifndef MORVANE_VERSION
 #error "MORVANE_VERSION is the version the program reports"
@@ -26,6 +27,7 @@ int PrintVersion(const char*, std::ostream& out, std::ostream&);
 int PrintHelp(const char*, std::ostream& out, std::ostream&);
 int ExportCsv(const char* file, std::ostream& out, std::ostream& err);
 int ImportCsv(const char* file, std::ostream& out, std::ostream& err);
+int ExportFoodLog(const char* file, std::ostream& out, std::ostream& err);
 
 constexpr Option kOptions[] = {
     {"--version", nullptr, "print the version and exit", &PrintVersion},
@@ -33,6 +35,8 @@ constexpr Option kOptions[] = {
     {"--export-csv", "FILE", "write every diary entry to FILE as comma-separated values",
      &ExportCsv},
     {"--import-csv", "FILE", "add the entries of a comma-separated FILE to the diary", &ImportCsv},
+    {"--export-food-log", "FILE", "write every line of the food log to FILE, likewise",
+     &ExportFoodLog},
 };
 
 const Option* FindOption(std::string_view name) {
@@ -85,6 +89,16 @@ int ExportCsv(const char* file, std::ostream& out, std::ostream& err) {
 
 int ImportCsv(const char* file, std::ostream& out, std::ostream& err) {
     return Tell(ImportDiaryCsv(file, CDiaryBackups(), COleDateTime::GetCurrentTime()), out, err);
+}
+
+int ExportFoodLog(const char* file, std::ostream& out, std::ostream& err) {
+    const FoodLogExport done = ExportFoodLogCsv(kDiaryFile, file);
+    if (done.written) {
+        out << done.said << '\n';
+        return kExitSuccess;
+    }
+    err << "morvane: " << done.said << '\n';
+    return done.badTarget ? kExitBadInput : kExitFileError;
 }
 
 int Refuse(const std::string& why, std::ostream& err) {

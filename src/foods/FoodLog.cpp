@@ -83,6 +83,12 @@ bool CFoodLog::ReadRecent(std::vector<LoggedFood>& recent) {
     return ReadLines(table, recent);
 }
 
+bool CFoodLog::ReadAll(std::vector<LoggedFood>& lines) {
+    CFoodLogTable table;
+    table.m_sort.AssignText("ROWID ASC");
+    return ReadLines(table, lines);
+}
+
 bool CFoodLog::Append(CFoodLogTable& table, const std::string& date, const FoodRow& food,
                       double servings) {
     if (!table.AddNew()) {

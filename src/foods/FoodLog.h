@@ -50,6 +50,8 @@ public:
     // The newest line of each of the last kRecentFoods different foods (same category,
     // description and calories), newest first.
     bool ReadRecent(std::vector<LoggedFood>& recent);
+    // Every line, oldest first.
+    bool ReadAll(std::vector<LoggedFood>& lines);
 
     bool Log(const COleDateTime& day, const FoodRow& food, double servings);
     // Logs a number of kcal with a note for a food the table lacks: one serving of that many,

@@ -71,6 +71,8 @@ TEST(CommandLineTest, DiaryFilesGiveTheirExitStatus) {
         {"--import-csv", "bad.csv", kExitBadInput, "\nline 2: Age is not a whole number"},
         {"--import-csv", "good.csv", kExitSuccess, "Imported 1 entry, skipped 0 already"},
         {"--export-csv", "out.csv", kExitSuccess, "Exported 1 entry to /"},
+        {"--export-food-log", "log.csv", kExitSuccess, "Exported 0 lines of the food log to /"},
+        {"--export-food-log", "morvane.qeldb", kExitBadInput, "is the diary itself"},
         {"--export-csv", "morvane.qeldb", kExitBadInput, "is the diary itself"},
         {"--export-csv", "no/such/folder.csv", kExitFileError, "could not be written: No such"},
     };

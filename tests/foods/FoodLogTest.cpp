@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "foods/FoodLogCsv.h"
 #include "foods/FoodLogTexts.h"
 #include "foods/OwnFoods.h"
 #include "store/SqlProbe.h"
@@ -224,6 +225,20 @@ TEST(FoodLogTextsTest, NumbersShownAndRead) {
     EXPECT_FALSE(ParseWholeNumber("10001", 1, 10000, kcal));
     EXPECT_FALSE(ParseWholeNumber("12.5", 1, 10000, kcal));
     EXPECT_FALSE(ParseWholeNumber("99999999999999999999", 1, 10000, kcal));
+}
+
+// The export quotes as the diary's does, writes ISO days, and only reads the diary.
+TEST_F(FoodLogTest, ExportWritesEveryLineOldestFirstAndLeavesTheDiaryAlone) {
+    ASSERT_TRUE(m_log.Log(kYesterday, {"Pies", "Shepherd's pie, \"home\" made", 112, "100 g"}, 1.5));
+    ASSERT_TRUE(m_log.Log(kToday, kBanana, 2));
+    const std::string diary = Bytes(kDiary);
+    const FoodLogExport done = ExportFoodLogCsv(kDiary, "log.csv");
+    EXPECT_TRUE(done.written) << done.said;
+    EXPECT_EQ(Bytes("log.csv"),
+              "Date,Category,Description,Calories,Amount,Servings,Kcal\r\n"
+              "2024-05-01,Pies,\"Shepherd's pie, \"\"home\"\" made\",112,100 g,1.5,168\r\n"
+              "2024-05-02,Fruit,Banana,95,1 medium,2,190\r\n");
+    EXPECT_EQ(Bytes(kDiary), diary);
 }
 
 }  // namespace
