@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "store/SqlProbe.h"
 #include "support/TempDir.h"
 
@@ -73,6 +75,42 @@ TEST_F(EntrySaveTest, TakenEntryCarriesTheMeasuresAndTheDayPicked) {
     EXPECT_EQ(savedRowId, 2);
     EXPECT_EQ(RawConnection(kDiaryFile).Text("SELECT Date FROM Settings WHERE ROWID = 2"),
               "2010/03/07");
+}
+
+// Saving the profile copies its name, units and gender to every row, each row's calorie need
+// worked out again with its own measures and its BMI kept; all of it in one transaction or none.
+TEST_F(EntrySaveTest, TheProfileCopyReachesEveryRowOrNone) {
+    RawConnection raw(kDiaryFile);
+    raw.Exec("INSERT INTO Settings VALUES ('Ann',40,0,90,160,1800,1,'2010/03/01','Metric',99.5,1)");
+    raw.Exec("INSERT INTO Settings VALUES ('Ann',50,0,60,190,1800,4,'2010/03/02','Metric',99.5,1)");
+    raw.Exec("CREATE TRIGGER refuse_row_3 BEFORE UPDATE ON Settings WHEN old.ROWID = 3 "
+             "BEGIN SELECT RAISE(ABORT, 'row 3 refused'); END");
+    ASSERT_TRUE(m_table.Requery());
+    const std::string before = raw.Text("SELECT group_concat(Name||Gender||Format||BMR) FROM Settings");
+    const auto saveProfileAsImperialMan = [this](std::string& failure) {
+        EntryForm form = Form("Ann", "2000", "34");
+        form.gender = 1;
+        form.imperial = true;
+        int32_t savedRowId = 0;
+        return m_table.MoveFirst() && m_table.Edit() &&
+               TakeEntry(form, m_measures, m_table) == EntryCheck::Passed &&
+               WriteEntry(m_table, m_measures, savedRowId, failure);
+    };
+    std::string failure;
+    EXPECT_FALSE(saveProfileAsImperialMan(failure));
+    EXPECT_EQ(failure, "row 3 refused");
+    EXPECT_EQ(raw.Text("SELECT group_concat(Name||Gender||Format||BMR) FROM Settings"), before);
+
+    raw.Exec("DROP TRIGGER refuse_row_3");
+    ASSERT_TRUE(saveProfileAsImperialMan(failure)) << failure;
+    EXPECT_EQ(raw.Text("SELECT group_concat(Gender || Format, ',') FROM Settings"),
+              "1Imperial,1Imperial,1Imperial");
+    EXPECT_EQ(raw.Text("SELECT group_concat(BMI, ',') FROM Settings WHERE ROWID > 1"),
+              "99.5,99.5");
+    EXPECT_NEAR(std::stod(raw.Text("SELECT BMR FROM Settings WHERE ROWID = 2")),
+                (66 + 13.75 * 90 + 5.0 * 160 - 6.76 * 40) * 1.375, 1e-9);
+    EXPECT_NEAR(std::stod(raw.Text("SELECT BMR FROM Settings WHERE ROWID = 3")),
+                (66 + 13.75 * 60 + 5.0 * 190 - 6.76 * 50) * 1.9, 1e-9);
 }
 
 }  // namespace
