@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,10 @@
 // A diary file in a fresh directory and the panel state the chart builders work on.
 class ChartSourceTest : public TempDirTest {
 protected:
+    // Writes the diary afresh with these rows and opens it.
     void OpenDiary(const std::vector<DiaryRow>& rows) {
+        m_table.Close();
+        std::remove("morvane.qeldb");
         ASSERT_TRUE(WriteDiary("morvane.qeldb", rows));
         ASSERT_TRUE(m_table.Open("morvane.qeldb"));
     }

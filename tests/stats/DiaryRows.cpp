@@ -29,16 +29,12 @@ bool WriteDiary(const char* path, const std::vector<DiaryRow>& rows) {
     return table.CommitTransaction();
 }
 
-std::string DiaryDate(int year, int month, int day, int offset) {
-    const COleDateTime date = COleDateTime(year, month, day, 0, 0, 0) + COleDateTimeSpan(offset);
-    return date.Format("%Y/%m/%d");
-}
-
 std::vector<DiaryRow> DailyRows(int count, int year, int month, int day) {
     std::vector<DiaryRow> rows;
     for (int i = 0; i < count; ++i) {
         DiaryRow row;
-        row.date = DiaryDate(year, month, day, i);
+        row.date =
+            (COleDateTime(year, month, day, 0, 0, 0) + COleDateTimeSpan(i)).Format("%Y/%m/%d");
         row.weight = 60 + i % 30;
         row.calories = 1500 + i;
         row.bmi = 18.5 + i % 12;

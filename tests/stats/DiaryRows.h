@@ -14,11 +14,8 @@ struct DiaryRow {
     std::string format = "Metric";
 };
 
-// Creates the diary file with these rows, in this order, in one transaction.
+// Adds these rows to the diary file, created when missing, in this order, in one transaction.
 bool WriteDiary(const char* path, const std::vector<DiaryRow>& rows);
-
-// The stored date text of the day `offset` days after the given day.
-std::string DiaryDate(int year, int month, int day, int offset = 0);
 
 // `count` rows on consecutive days from the given day, row i with weight 60 + i % 30, calories
 // 1500 + i, BMI 18.5 + i % 12 and BMR 1600.4 + i.

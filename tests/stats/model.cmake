@@ -1,7 +1,5 @@
 morvane_test(ChartModelTest
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/ChartGroupTest.cpp
-          ${CMAKE_CURRENT_LIST_DIR}/ChartDataTest.cpp
-          ${CMAKE_CURRENT_LIST_DIR}/SeriesColoursTest.cpp
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/ChartDataTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ChartLayoutTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ChartTextTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/RecentHistoryChartTest.cpp
