@@ -86,16 +86,14 @@ protected:
     CountingMainDlg m_main;
 };
 
-TEST_F(MainDlgTest, StartsWithTheDiaryPanelAloneInTheFrame) {
-    ASSERT_NE(m_main.Host(), nullptr);
+// The diary shows first, in the frame, under the title with the version; then each button leaves
+// exactly its panel visible.
+TEST_F(MainDlgTest, StartsWithTheDiaryAndEachButtonLeavesExactlyItsPanel) {
+    EXPECT_EQ(m_main.GetWindowText(), "Morvane  V 8.02");
     ASSERT_EQ(m_main.Host()->PanelCount(), 3);
     EXPECT_EQ(VisiblePanels(), std::vector<int>{PANEL_DIARY});
-    EXPECT_TRUE(m_main.Host()->IsWindowVisible());
     EXPECT_EQ(InMainClient(m_main.Host()).TopLeft(),
               InMainClient(m_main.GetDlgItem(IDC_PANEL_FRAME)).TopLeft());
-}
-
-TEST_F(MainDlgTest, EachButtonLeavesExactlyItsPanelVisible) {
     const struct {
         int button;
         int panel;
@@ -163,27 +161,19 @@ TEST_F(MainDlgTest, EveryControlAScreenReaderMeetsHasAName) {
     }
 }
 
-TEST_F(MainDlgTest, TheTitleCarriesTheProgramVersion) {
-    EXPECT_EQ(m_main.GetWindowText(), "Morvane  V 8.02");
-}
-
-// The tests run from the build tree, so HELP finds the build's copy of the page.
-TEST_F(MainDlgTest, HelpOpensTheShippedHelpPageAndKeepsThePanel) {
+// The tests run from the build tree, so HELP finds the build's copy of the page; without a
+// browser the user is told where it is.
+TEST_F(MainDlgTest, HelpOpensTheShippedPageOrSaysWhereItIs) {
     Click(IDC_FOODS);
     Click(IDC_HELP_BUTTON);
     EXPECT_EQ(m_addresses, std::vector<std::string>{"file://" MORVANE_BUILT_HELP_PAGE});
     EXPECT_TRUE(m_messages.empty());
     EXPECT_EQ(VisiblePanels(), std::vector<int>{PANEL_FOODS});
-    EXPECT_TRUE(m_main.IsWindowVisible());
-}
-
-TEST_F(MainDlgTest, HelpWithoutABrowserSaysWhereThePageIs) {
     m_bBrowserOpens = false;
     Click(IDC_HELP_BUTTON);
     EXPECT_EQ(m_messages, std::vector<std::string>{
                               "The help page could not be opened in a web browser. You can open "
                               "it yourself: " MORVANE_BUILT_HELP_PAGE});
-    EXPECT_EQ(VisiblePanels(), std::vector<int>{PANEL_DIARY});
 }
 
 TEST_F(MainDlgTest, EnterAndEscapeNeverCloseOrPressAnything) {
@@ -207,15 +197,13 @@ TEST_F(MainDlgTest, EnterAndEscapeNeverCloseOrPressAnything) {
     EXPECT_TRUE(m_main.IsWindowVisible());
 }
 
+// The about entry stays last in the system menu, after a separator, and opens the about box.
 TEST_F(MainDlgTest, TheSystemMenuEndsWithTheAboutEntry) {
     const std::vector<CMenu::Item>& items = m_main.GetSystemMenu(FALSE)->Items();
     ASSERT_GE(items.size(), 2u);
     EXPECT_EQ(items[items.size() - 2].flags & MF_SEPARATOR, MF_SEPARATOR);
     EXPECT_EQ(items.back().id, static_cast<UINT>(IDM_ABOUTBOX));
     EXPECT_EQ(items.back().text, "&About morvane...");
-}
-
-TEST_F(MainDlgTest, TheAboutEntryOpensTheAboutBox) {
     std::vector<std::string> shown;
     const auto closeAboutBox = [&shown](CDialog& dialog) {
         EXPECT_EQ(dialog.TemplateId(), static_cast<UINT>(IDD_ABOUTBOX));

@@ -196,36 +196,6 @@ TEST_F(FoodsDlgTest, SwitchingAwayAndBackKeepsTheListAndAnApostropheBreaksNothin
     EXPECT_THAT(Listed(), ElementsAre("Pork pie cold"));
 }
 
-TEST_F(FoodsDlgTest, EnterAndEscapeInTheSearchBoxDoNothing) {
-    ShowPanel();
-    Type("egg");
-    for (UINT key : {VK_RETURN, VK_ESCAPE}) {
-        TestDriver::PressKey(&m_panel.SearchBox(), key);
-        EXPECT_TRUE(m_panel.IsWindowVisible()) << key;
-        EXPECT_EQ(m_panel.SearchBox().GetWindowText(), "egg") << key;
-        EXPECT_EQ(Listed().size(), 3u) << key;
-    }
-}
-
-TEST_F(FoodsDlgTest, OnlyTheBackgroundAndListBoxesAreLeftUnpainted) {
-    ShowPanel();
-    CImageDC dc(10, 10);
-    for (UINT kind = CTLCOLOR_MSGBOX; kind <= CTLCOLOR_STATIC + 2; ++kind) {
-        dc.SetTextColor(RGB(1, 2, 3));
-        CBrush* base = m_panel.CDialog::OnCtlColor(&dc, &m_panel, kind);
-        CBrush* brush = m_panel.OnCtlColor(&dc, &m_panel, kind);
-        const bool hollow =
-            kind == CTLCOLOR_LISTBOX || kind == CTLCOLOR_DLG || kind > CTLCOLOR_STATIC;
-        if (hollow) {
-            EXPECT_TRUE(brush->IsHollow()) << kind;
-            EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0)) << kind;
-        } else {
-            EXPECT_EQ(brush, base) << kind;
-            EXPECT_EQ(dc.GetTextColor(), RGB(1, 2, 3)) << kind;
-        }
-    }
-}
-
 TEST_F(FoodsDlgLogTest, FoodsAreLoggedFromTheListTheRecentMenuAQuickEntryAndYesterday) {
     const COleDateTime now = COleDateTime::GetCurrentTime();
     CFoodLog log(kDiaryFile);
