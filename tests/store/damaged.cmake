@@ -1,9 +1,9 @@
 # Damaged, foreign, planted and half-written files, read and written through the record store
-# and both tables.
+# and the diary table.
 set(diary_rows ${PROJECT_SOURCE_DIR}/tests/stats/DiaryRows.cpp)
 
 morvane_test(DamagedFileTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/DamagedFileTest.cpp ${diary_rows}
-  LIBS morvane_diary_model morvane_foods_model)
+  LIBS morvane_diary_model)
 morvane_test(UntrustedSchemaTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/UntrustedSchemaTest.cpp
   LIBS morvane_diary_model)
 
