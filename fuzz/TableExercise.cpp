@@ -2,11 +2,19 @@
 
 #include "store/SqliteTable.h"
 
+// A damaged file may hold rows that cannot be read: the walk then stops where the store says so.
 void WalkAllRows(CSqliteTable& table) {
-    table.MoveFirst();
+    if (!table.MoveFirst()) {
+        return;
+    }
     for (int32_t steps = 0; !table.IsEOF(); ++steps) {
         Require(steps < table.m_recordCount, "a walk ends after the last row");
-        Require(table.MoveNext(), "MoveNext moves on until past the last row");
+        const int32_t at = table.m_position;
+        if (!table.MoveNext()) {
+            Require(table.ReadFailed() && table.m_position == at,
+                    "MoveNext moves on, or says the row cannot be read and stays put");
+            return;
+        }
     }
 }
 
