@@ -33,7 +33,6 @@ TEST(CommandLineTest, OptionsAnswerWithoutAWindowAndOthersAreRefused) {
         {{"--version"}, kExitSuccess, "Morvane 8.0.2\n", ""},
         {{"--help"}, kExitSuccess, usage, ""},
         {{"--colour"}, kExitBadInput, "", "morvane: unknown option '--colour'\n"},
-        {{"diary.csv"}, kExitBadInput, "", "morvane: unknown option 'diary.csv'\n"},
         {{"--version", "now"}, kExitBadInput, "", "morvane: unexpected argument 'now'\n"},
     };
     for (const CommandLineCase& c : cases) {

