@@ -12,8 +12,7 @@
 #include "support/TempDir.h"
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
-using ::testing::UnorderedElementsAreArray;
+using ::testing::SizeIs;
 
 namespace fs = std::filesystem;
 
@@ -32,10 +31,6 @@ void WriteRows(int count) {
     }
 }
 
-std::string Rows(const std::string& path) {
-    return RawConnection(path).Text("SELECT count(*) FROM Settings");
-}
-
 COleDateTime Day(int year, int month, int day) {
     return COleDateTime(year, month, day, 0, 0, 0);
 }
@@ -43,77 +38,61 @@ COleDateTime Day(int year, int month, int day) {
 class DiaryBackupsTest : public TempDirTest {
 protected:
     CDiaryBackups m_backups;
+    std::string m_error;
 };
 
 TEST(BackupsToDropTest, KeepsTheNewestSevenAndTheNewestOfEachOfEightWeeks) {
     // A copy every day for 80 days up to 1 March 2026.
     const COleDateTime today = Day(2026, 3, 1);
-    std::vector<std::string> days;
+    std::vector<std::string> days, dropped;
     for (int age = 0; age < 80; ++age) {
         days.push_back((today - COleDateTimeSpan(age)).Format("%Y-%m-%d"));
-    }
-    std::vector<std::string> kept;
-    for (int age = 0; age < 7; ++age) {
-        kept.push_back(days[static_cast<size_t>(age)]);
-    }
-    for (int week = 1; week < 8; ++week) {
-        kept.push_back(days[static_cast<size_t>(week * 7)]);
-    }
-    std::vector<std::string> expected;
-    for (const std::string& day : days) {
-        if (std::find(kept.begin(), kept.end(), day) == kept.end()) {
-            expected.push_back(day);
+        if (age >= 7 && (age % 7 != 0 || age >= 8 * 7)) {
+            dropped.push_back(days.back());
         }
     }
-    EXPECT_THAT(BackupsToDrop(days, today), UnorderedElementsAreArray(expected));
+    EXPECT_EQ(BackupsToDrop(days, today), dropped);
     // Sparse copies, each the only one of its week, are all kept; older than 8 weeks are not.
-    EXPECT_THAT(BackupsToDrop({"2026-02-28", "2026-02-10", "2026-01-25", "2026-01-12",
-                               "2026-01-05", "2025-12-31", "2025-12-30", "2025-12-29",
-                               "2025-12-01"},
+    EXPECT_THAT(BackupsToDrop({"2026-02-28", "2026-02-10", "2026-01-25", "2026-01-12", "2026-01-05",
+                               "2025-12-31", "2025-12-30", "2025-12-29", "2025-12-01"},
                               today),
                 ElementsAre("2025-12-29", "2025-12-01"));
 }
 
-TEST_F(DiaryBackupsTest, DailyCopyReplacesThatDaysCopyAndLeavesNoPartialFile) {
+// A day's second copy replaces its first, leaving no partial file; a restore moves the diary
+// aside, journal and all, and copies the backup in.
+TEST_F(DiaryBackupsTest, DailyCopyReplacesThatDaysCopyAndRestoreBringsItBack) {
     WriteRows(3);
-    std::string error;
-    ASSERT_TRUE(m_backups.BackUp(Day(2026, 3, 1), error)) << error;
+    ASSERT_TRUE(m_backups.BackUp(Day(2026, 3, 1), m_error)) << m_error;
     WriteRows(2);
-    ASSERT_TRUE(m_backups.BackUp(Day(2026, 3, 1), error)) << error;
-    ASSERT_TRUE(m_backups.BackUp(Day(2026, 3, 2), error)) << error;
+    ASSERT_TRUE(m_backups.BackUp(Day(2026, 3, 1), m_error)) << m_error;
+    ASSERT_TRUE(m_backups.BackUp(Day(2026, 3, 2), m_error)) << m_error;
     const std::vector<DiaryBackup> list = m_backups.List();
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0].day, "2026-03-02");
-    EXPECT_EQ(Rows(list[1].path), "5");
+    EXPECT_EQ(RawConnection(list[1].path).Text("SELECT count(*) FROM Settings"), "5");
     EXPECT_EQ(std::distance(fs::directory_iterator("backups"), fs::directory_iterator()), 2);
-}
 
-TEST_F(DiaryBackupsTest, RestoreMovesTheDiaryAsideWithItsJournalAndCopiesTheBackupIn) {
-    WriteRows(3);
-    std::string error;
-    ASSERT_TRUE(m_backups.BackUp(Day(2026, 3, 1), error)) << error;
     WriteRows(4);
     std::ofstream(std::string(kDiaryFile) + "-journal") << "a journal of the old file";
     const std::string diary = Bytes(kDiaryFile);
-
     std::string aside;
-    ASSERT_TRUE(m_backups.Restore(m_backups.List().front(), "damaged",
-                                  COleDateTime(2026, 3, 4, 9, 5, 7), aside, error))
-        << error;
+    ASSERT_TRUE(
+        m_backups.Restore(list[1], "damaged", COleDateTime(2026, 3, 4, 9, 5, 7), aside, m_error))
+        << m_error;
     EXPECT_EQ(aside, "morvane.qeldb.damaged-20260304-090507");
     EXPECT_EQ(Bytes(aside), diary);
     EXPECT_EQ(Bytes(aside + "-journal"), "a journal of the old file");
     EXPECT_FALSE(fs::exists(std::string(kDiaryFile) + "-journal"));
-    EXPECT_EQ(Rows(kDiaryFile), "3");
+    EXPECT_EQ(RawConnection(kDiaryFile).Text("SELECT count(*) FROM Settings"), "5");
 }
 
 TEST_F(DiaryBackupsTest, OpeningChecksFirstAndBacksUpOnlyASoundDiary) {
     CDiaryTable table;
     // A new diary is made and seeded; there is nothing to back up yet.
-    DiaryOpening opening = OpenDiary(table, m_backups, true, Day(2026, 3, 1));
-    EXPECT_EQ(opening.state, DiaryOpened::Opened);
+    EXPECT_EQ(OpenDiary(table, m_backups, true, Day(2026, 3, 1)).state, DiaryOpened::Opened);
     EXPECT_EQ(table.m_recordCount, 1);
-    EXPECT_THAT(m_backups.List(), IsEmpty());
+    EXPECT_THAT(m_backups.List(), SizeIs(0));
     table.Close();
 
     // A crash mid-write leaves a hot journal: that is recovered, not taken for damage.
@@ -126,18 +105,17 @@ TEST_F(DiaryBackupsTest, OpeningChecksFirstAndBacksUpOnlyASoundDiary) {
         writer.Exec("COMMIT");
     }
     fs::copy_file("saved-journal", std::string(kDiaryFile) + "-journal");
-    opening = OpenDiary(table, m_backups, true, Day(2026, 3, 1));
+    DiaryOpening opening = OpenDiary(table, m_backups, true, Day(2026, 3, 1));
     EXPECT_EQ(opening.state, DiaryOpened::Opened) << opening.reason;
-    EXPECT_THAT(m_backups.List(), ::testing::SizeIs(1));
+    EXPECT_THAT(m_backups.List(), SizeIs(1));
     table.Close();
 
     std::ofstream(kDiaryFile, std::ios::binary) << "SQLite format 3" << std::string(2000, 'x');
     const std::string damaged = Bytes(kDiaryFile);
-    opening = OpenDiary(table, m_backups, true, Day(2026, 3, 2));
-    EXPECT_EQ(opening.state, DiaryOpened::Damaged);
+    EXPECT_EQ(OpenDiary(table, m_backups, true, Day(2026, 3, 2)).state, DiaryOpened::Damaged);
     EXPECT_FALSE(table.m_open);
     EXPECT_EQ(Bytes(kDiaryFile), damaged);
-    EXPECT_THAT(m_backups.List(), ::testing::SizeIs(1));
+    EXPECT_THAT(m_backups.List(), SizeIs(1));
 }
 
 }  // namespace
