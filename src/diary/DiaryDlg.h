@@ -35,11 +35,10 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    // Open for the whole life of the panel. Tests reach it to make the file fail beneath the
-    // panel (read-only, full).
+private:
+    // Open for the whole life of the panel.
     CDiaryTable m_table;
 
-private:
     bool IsDiaryReady() const { return m_bDiaryOpen && m_table.m_open; }
     // Checks, backs up (at start-up) and opens or creates the diary; when that fails the user is
     // told why and the panel shows nothing it could save. False when it is not open.

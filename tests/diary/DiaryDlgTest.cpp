@@ -285,6 +285,7 @@ TEST_F(DiaryDlgTest, DiaryHeldByAnotherProgramIsToldAndNeverWrittenWithWhatWasNo
     EXPECT_EQ(LastMessage(), kConfirmEdit);
     EXPECT_EQ(Stored("SELECT count(*) FROM Settings WHERE Name = '" + name + "'"), "20");
     EXPECT_EQ(Stored("SELECT Calories FROM Settings WHERE ROWID = 1"), "1234.0");
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 1");
 }
 
 // The food log's total shows beside the calories of the date shown; USE and a new entry take it
