@@ -159,3 +159,18 @@ void InstallAccessibleInterfaces() {
     }();
     static_cast<void>(installed);
 }
+
+namespace {
+void (*g_announcementHook)(QAccessibleEvent&) = nullptr;
+}  // namespace
+
+void AnnounceChange(QAccessibleEvent& change) {
+    if (g_announcementHook != nullptr) {
+        g_announcementHook(change);
+    }
+    QAccessible::updateAccessibility(&change);
+}
+
+void SetAnnouncementHook(void (*hook)(QAccessibleEvent& change)) {
+    g_announcementHook = hook;
+}

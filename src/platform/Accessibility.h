@@ -4,6 +4,7 @@
 
 #include "platform/DialogTemplate.h"
 
+class QAccessibleEvent;
 class QWidget;
 
 // What a screen reader is told about the windows of the layer.
@@ -20,3 +21,9 @@ void NameControlsByLabels(const DialogTemplate& dialog, const std::vector<QWidge
 // dialogs that keep static controls saying nothing (pictures, empty texts) out of the tree. A
 // dialog inside another is a pane, not a dialog of its own.
 void InstallAccessibleInterfaces();
+
+// Tells a screen reader that what it speaks of a control (its name, value or description) has
+// changed. The hook, set by tests, sees each change even while no screen reader listens, when Qt
+// passes none on.
+void AnnounceChange(QAccessibleEvent& change);
+void SetAnnouncementHook(void (*hook)(QAccessibleEvent& change));

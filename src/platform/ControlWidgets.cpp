@@ -483,9 +483,9 @@ void SliderWidget::SetValueText(const QString& text) {
     }
     m_valueText = text;
     QAccessibleValueChangeEvent valueChanged(this, value());
-    QAccessible::updateAccessibility(&valueChanged);
+    AnnounceChange(valueChanged);
     QAccessibleEvent descriptionChanged(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&descriptionChanged);
+    AnnounceChange(descriptionChanged);
 }
 
 void SliderWidget::PaintOwnLook(QPaintEvent* event) {

@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QTreeWidget>
 
+#include "platform/Accessibility.h"
 #include "platform/ControlWidgets.h"
 #include "platform/DcState.h"
 #include "platform/DialogWidget.h"
@@ -281,6 +282,32 @@ std::vector<Spoken> SpokenControls(CWnd* window) {
         CollectSpoken(QAccessible::queryAccessibleInterface(widget), spoken);
     }
     return spoken;
+}
+
+namespace {
+std::vector<std::string>* g_announced = nullptr;
+
+void RecordAnnouncement(QAccessibleEvent& event) {
+    QAccessibleInterface* changed = event.accessibleInterface();
+    if (g_announced == nullptr || changed == nullptr) {
+        return;
+    }
+    if (event.type() == QAccessible::NameChanged) {
+        g_announced->push_back("name " + FromQString(changed->text(QAccessible::Name)));
+    } else if (event.type() == QAccessible::ValueChanged) {
+        g_announced->push_back("value " + FromQString(changed->text(QAccessible::Value)));
+    }
+}
+}  // namespace
+
+std::vector<std::string> Announced(const std::function<void()>& action) {
+    std::vector<std::string> announced;
+    g_announced = &announced;
+    SetAnnouncementHook(&RecordAnnouncement);
+    action();
+    SetAnnouncementHook(nullptr);
+    g_announced = nullptr;
+    return announced;
 }
 
 }  // namespace TestDriver

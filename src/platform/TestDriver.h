@@ -64,5 +64,8 @@ Spoken SpokenOf(CWnd* window);
 // What a screen reader meets among the shown controls of a window and of the panels inside it,
 // in the order it meets them.
 std::vector<Spoken> SpokenControls(CWnd* window);
+// What a screen reader is told has changed while the action runs, in order: "name " or
+// "value " followed by the text now spoken.
+std::vector<std::string> Announced(const std::function<void()>& action);
 
 }  // namespace TestDriver

@@ -1,6 +1,7 @@
 #include "platform/Wnd.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAbstractScrollArea>
 #include <QCoreApplication>
 #include <QDialog>
@@ -13,6 +14,7 @@
 #include <map>
 #include <utility>
 
+#include "platform/Accessibility.h"
 #include "platform/ControlWidgets.h"
 #include "platform/MessageBoxQt.h"
 #include "platform/Painting.h"
@@ -34,7 +36,14 @@ void SetWidgetText(QWidget* widget, const QString& text) {
     if (auto* button = dynamic_cast<QAbstractButton*>(widget)) {
         button->setText(text);
     } else if (auto* label = dynamic_cast<QLabel*>(widget)) {
+        const bool changed = label->text() != text;
         label->setText(text);
+        if (changed) {
+            // Qt does not tell a screen reader of a label's new text; "Record 3" or a new help
+            // text is announced only on this event.
+            QAccessibleEvent renamed(label, QAccessible::NameChanged);
+            AnnounceChange(renamed);
+        }
     } else if (auto* edit = dynamic_cast<QLineEdit*>(widget)) {
         edit->setText(text);
     } else if (auto* group = dynamic_cast<QGroupBox*>(widget)) {

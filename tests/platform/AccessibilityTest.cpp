@@ -48,6 +48,16 @@ TEST_F(AccessibilityTest, EachControlIsNamedByTheTextOrGroupThatLabelsIt) {
     EXPECT_EQ(foods[1].role + " " + foods[2].role, "StaticText EditableText");
 }
 
+// A screen reader hears of a help text when the program changes it, by the text it now shows,
+// and once.
+TEST_F(AccessibilityTest, ChangedTextsAreAnnounced) {
+    const std::vector<std::string> heard = TestDriver::Announced([this] {
+        m_diary.SetDlgItemText(IDC_HELP_TEXT, "Enter your age");
+        m_diary.SetDlgItemText(IDC_HELP_TEXT, "Enter your age");
+    });
+    EXPECT_EQ(heard, std::vector<std::string>{"name Enter your age"});
+}
+
 // Tab, or Shift+Tab, into a radio group lands on its checked button, or its first while none is.
 TEST_F(AccessibilityTest, TabIntoARadioGroupLandsOnItsCheckedButton) {
     m_diary.CheckDlgButton(IDC_FEMALE, BST_CHECKED);
