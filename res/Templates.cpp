@@ -43,6 +43,9 @@ const DialogTemplate kFoodsPanel{
     {
         {IDC_FOOD_SEARCH, K::Edit, "", 96, 18, 239, 14,
          CS_BORDER | CS_TAB_STOP | CS_AUTO_HSCROLL, 0},
+        // The user's own foods, in the tab order where they show: under the search box.
+        {IDC_ADD_OWN_FOOD, K::PushButton, "ADD MY OWN FOOD...", 96, 35, 84, 13, CS_TAB_STOP, 0},
+        {IDC_EDIT_OWN_FOOD, K::PushButton, "EDIT MY FOOD...", 184, 35, 70, 13, CS_TAB_STOP, 0},
         {IDC_SORT_NONE, K::RadioButton, "Sort by None", 48, 52, 57, 10, CS_NONE, 0},
         {IDC_SORT_CALORIES, K::RadioButton, "Sort by Calories", 110, 52, 65, 10, CS_NONE, 0},
         {IDC_SORT_CATEGORY, K::RadioButton, "Sort by Catergories", 180, 52, 75, 10, CS_NONE, 0},
@@ -52,9 +55,7 @@ const DialogTemplate kFoodsPanel{
          CS_SINGLE_SELECTION | CS_SHOW_SELECTION_ALWAYS | CS_BORDER | CS_TAB_STOP, 0},
         {IDC_STATIC, K::GroupBox, "FOOD SEARCH", 7, 7, 370, 65, CS_NONE, 0},
         {IDC_STATIC, K::Static, "Enter Description of food", 13, 20, 79, 8, CS_GROUP_START, 0},
-        // The food log and the user's own foods.
-        {IDC_ADD_OWN_FOOD, K::PushButton, "ADD MY OWN FOOD...", 96, 35, 84, 13, CS_TAB_STOP, 0},
-        {IDC_EDIT_OWN_FOOD, K::PushButton, "EDIT MY FOOD...", 184, 35, 70, 13, CS_TAB_STOP, 0},
+        // The food log.
         {IDC_STATIC, K::Static, "Servings", 7, 214, 30, 8, CS_NONE, 0},
         {IDC_SERVINGS, K::Edit, "", 38, 210, 24, 14, CS_BORDER | CS_TAB_STOP, 0},
         {IDC_ADD_TO_TODAY, K::PushButton, "ADD TO TODAY", 66, 210, 60, 14, CS_TAB_STOP, 0},

@@ -1,7 +1,9 @@
 #include "platform/Browser.h"
 
-#include <QDesktopServices>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTimer>
 
 #include "platform/QtText.h"
 
@@ -10,6 +12,32 @@ namespace {
 BrowserHook& Hook() {
     static BrowserHook hook;
     return hook;
+}
+
+// How long xdg-open has to fail before a browser counts as started. It says it failed only by its
+// exit status, at once when no browser can be found; with a browser it either ends with 0 or keeps
+// running while that browser stays in the foreground.
+constexpr int kVerdictMs = 1500;
+
+bool OpenWithXdgOpen(const QString& address) {
+    auto* opener = new QProcess(QCoreApplication::instance());
+    opener->start("xdg-open", {address});
+    if (!opener->waitForStarted()) {
+        delete opener;
+        return false;
+    }
+    QEventLoop waiting;
+    QTimer::singleShot(kVerdictMs, &waiting, &QEventLoop::quit);
+    QObject::connect(opener, &QProcess::finished, &waiting, &QEventLoop::quit);
+    waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    if (opener->state() != QProcess::NotRunning) {
+        // The browser runs on under xdg-open, which must outlive this call.
+        QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+        return true;
+    }
+    const bool opened = opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
+    opener->deleteLater();
+    return opened;
 }
 
 }  // namespace
@@ -29,5 +57,5 @@ HRESULT HlinkSimpleNavigateToString(const wchar_t* target, const wchar_t* /*loca
     if (Hook()) {
         return Hook()(FromQString(address)) ? S_OK : E_FAIL;
     }
-    return QDesktopServices::openUrl(QUrl(address)) ? S_OK : E_FAIL;
+    return OpenWithXdgOpen(address) ? S_OK : E_FAIL;
 }

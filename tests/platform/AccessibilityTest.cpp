@@ -69,7 +69,8 @@ TEST_F(AccessibilityTest, TabIntoARadioGroupLandsOnItsCheckedButton) {
     } tabs[] = {
         {m_diary.GetDlgItem(IDC_AGE), false, m_diary.GetDlgItem(IDC_FEMALE)},
         {m_diary.GetDlgItem(IDC_CALORIES), true, m_diary.GetDlgItem(IDC_HARD_EXERCISE)},
-        {m_foods.GetDlgItem(IDC_FOOD_SEARCH), false, m_foods.GetDlgItem(IDC_SORT_NONE)},
+        {m_foods.GetDlgItem(IDC_FOOD_SEARCH), false, m_foods.GetDlgItem(IDC_ADD_OWN_FOOD)},
+        {m_foods.GetDlgItem(IDC_EDIT_OWN_FOOD), false, m_foods.GetDlgItem(IDC_SORT_NONE)},
     };
     for (const auto& tab : tabs) {
         tab.from->SetFocus();
