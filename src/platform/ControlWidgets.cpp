@@ -20,6 +20,7 @@
 #include "platform/Accessibility.h"
 #include "platform/Controls.h"
 #include "platform/DcState.h"
+#include "platform/Pictures.h"
 #include "platform/QtText.h"
 #include "platform/Units.h"
 
@@ -252,7 +253,7 @@ StaticWidget::StaticWidget(const ControlTemplate& control, QWidget* parent)
     setAlignment(Qt::AlignTop |
                  ((control.style & CS_RIGHT_ALIGN) != 0 ? Qt::AlignRight : Qt::AlignLeft));
     if (m_kind == ControlKind::Picture) {
-        setPixmap(QPixmap(QStringLiteral(":/bitmaps/%1.png").arg(control.bitmap)));
+        setPixmap(QPixmap::fromImage(ReadPicture(control.bitmap)));
     } else {
         setText(Caption(control));
     }

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "platform/DcState.h"
+#include "platform/Pictures.h"
 #include "platform/QtText.h"
 #include "platform/Units.h"
 
@@ -181,24 +182,16 @@ BOOL CBrush::DeleteObject() {
 CBitmap::CBitmap() = default;
 CBitmap::~CBitmap() = default;
 
-namespace {
-
-QString BitmapPath(UINT id) {
-    return QStringLiteral(":/bitmaps/%1.png").arg(id);
-}
-
-}  // namespace
-
 bool CBitmap::Exists(UINT id) {
-    return QFile::exists(BitmapPath(id));
+    return QFile::exists(PicturePath(id));
 }
 
 BOOL CBitmap::LoadBitmap(UINT id) {
-    return Adopt(QImage(BitmapPath(id)));
+    return Adopt(ReadPicture(id));
 }
 
 BOOL CBitmap::LoadMappedBitmap(UINT id, UINT /*flags*/, const COLORMAP* colorMap, int mapSize) {
-    QImage image(BitmapPath(id));
+    QImage image = ReadPicture(id);
     const auto mapped = [colorMap, mapSize](QRgb pixel) {
         for (int i = 0; i < mapSize; ++i) {
             if (colorMap[i].from == ToColorRef(pixel)) {
