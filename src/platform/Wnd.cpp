@@ -1,8 +1,8 @@
 #include "platform/Wnd.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
@@ -39,8 +39,8 @@ void SetWidgetText(QWidget* widget, const QString& text) {
         const bool changed = label->text() != text;
         label->setText(text);
         if (changed) {
-            // Qt does not tell a screen reader of a label's new text; "Record 3" or a new help
-            // text is announced only on this event.
+            // Qt does not tell a screen reader of a label's new text; a new help text is
+            // announced only on this event.
             QAccessibleEvent renamed(label, QAccessible::NameChanged);
             AnnounceChange(renamed);
         }
