@@ -9,7 +9,7 @@ set -euo pipefail
 build_and_run=(
   build-essential cmake pkg-config
   libsqlite3-dev
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev libfontconfig-dev
   fonts-liberation xdg-utils
 )
 test_tools=(

@@ -2,6 +2,7 @@
 
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "app/AboutDlg.h"
 #include "app/HelpPage.h"
@@ -17,6 +18,7 @@
 #include "platform/FileDialog.h"
 #include "platform/ListChoice.h"
 #include "platform/MessageBox.h"
+#include "platform/RunAhead.h"
 #include "platform/VersionApi.h"
 #include "res/resource.h"
 #include "stats/StatsDlg.h"
@@ -57,9 +59,10 @@ constexpr PanelButton kPanelButtons[] = {
     {IDC_DIARY, PANEL_DIARY}, {IDC_STATS, PANEL_STATS}, {IDC_FOODS, PANEL_FOODS}};
 
 // Creates one panel inside the host and registers it under the next index.
-template <class Panel>
-BOOL CreatePanel(std::unique_ptr<Panel>& panel, UINT templateId, CPanelHostDlg* host) {
-    panel = std::make_unique<Panel>(host);
+template <class Panel, class... Arguments>
+BOOL CreatePanel(std::unique_ptr<Panel>& panel, UINT templateId, CPanelHostDlg* host,
+                 Arguments&&... arguments) {
+    panel = std::make_unique<Panel>(host, std::forward<Arguments>(arguments)...);
     if (!panel->Create(templateId, host)) {
         return FALSE;
     }
@@ -84,7 +87,10 @@ CMainDlg::CMainDlg(CWnd* parent)
       m_nBackgroundHeight(0),
       m_nVersionMajor(0),
       m_nVersionMinor(0),
-      m_nVersionThird(0) {
+      m_nVersionThird(0),
+      m_diaryCheck(RunAhead([today = COleDateTime::GetCurrentTime()] {
+          return CheckDiary(CDiaryBackups(), true, today);
+      })) {
     // Black parts of the tile take the desktop's dialog colour of this moment.
     const COLORMAP blackToButtonFace = {RGB(0, 0, 0), GetSysColor(COLOR_BTNFACE)};
     m_bmpBackground.LoadMappedBitmap(IDB_BACKGROUND, 0, &blackToButtonFace, 1);
@@ -202,7 +208,11 @@ BOOL CMainDlg::CreatePanels() {
 }
 
 BOOL CMainDlg::CreatePanelDialogs() {
-    return CreatePanel(m_pDiaryDlg, IDD_DIARY, m_pHost.get()) &&
+    std::optional<DiaryCheck> diaryCheck;
+    if (m_diaryCheck.valid()) {
+        diaryCheck = m_diaryCheck.get();
+    }
+    return CreatePanel(m_pDiaryDlg, IDD_DIARY, m_pHost.get(), std::move(diaryCheck)) &&
            CreatePanel(m_pFoodsDlg, IDD_FOODS, m_pHost.get()) &&
            CreatePanel(m_pStatsDlg, IDD_STATS, m_pHost.get());
 }

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <future>
 #include <memory>
 #include <string>
 
+#include "diary/DiaryOpening.h"
 #include "platform/Controls.h"
 #include "platform/Dialog.h"
 
@@ -15,7 +17,8 @@ class CStatsDlg;
 
 // The main window: four picture buttons down the left edge (DIARY, STATS, FOODS, HELP), a tiled
 // background, and the panel host over the panel frame, in which one of the diary, foods and
-// statistics panels is shown at a time. It owns the host and the three panels.
+// statistics panels is shown at a time. It owns the host and the three panels. Constructing it
+// starts the check of the diary file and the day's backup.
 class CMainDlg : public CDialog {
 public:
     explicit CMainDlg(CWnd* parent = nullptr);
@@ -80,4 +83,7 @@ private:
     std::unique_ptr<CFoodsDlg> m_pFoodsDlg;
     std::unique_ptr<CStatsDlg> m_pStatsDlg;
     std::unique_ptr<CDiaryDlg> m_pDiaryDlg;
+    // The check and backup of the diary, made on another thread while the windows are built,
+    // before anything can write to the diary; the diary panel waits for it.
+    std::future<DiaryCheck> m_diaryCheck;
 };

@@ -97,8 +97,9 @@ const MessageMapEntry<CDiaryDlg> CDiaryDlg::kMessageMap[] = {
     {BN_CLICKED, IDC_USE_LOG_TOTAL, &CDiaryDlg::OnUseLogTotal},
 };
 
-CDiaryDlg::CDiaryDlg(CWnd* parent)
+CDiaryDlg::CDiaryDlg(CWnd* parent, std::optional<DiaryCheck> startCheck)
     : CDialog(IDD_DIARY, parent),
+      m_startCheck(std::move(startCheck)),
       m_date(COleDateTime::GetCurrentTime()),
       m_logTotal(*this, kDiaryFile) {}
 
@@ -126,9 +127,12 @@ BOOL CDiaryDlg::OnInitDialog() {
 
 bool CDiaryDlg::OpenDiaryFile(bool backUp) {
     const CDiaryBackups backups;
-    DiaryOpening opening = OpenDiary(m_table, backups, backUp, COleDateTime::GetCurrentTime());
+    const COleDateTime now = COleDateTime::GetCurrentTime();
+    const DiaryCheck check = m_startCheck ? *m_startCheck : CheckDiary(backups, backUp, now);
+    m_startCheck.reset();
+    DiaryOpening opening = OpenDiary(m_table, backups, check, now);
     if (opening.state == DiaryOpened::Damaged && OfferRestore(backups, opening.reason)) {
-        opening = OpenDiary(m_table, backups, false, COleDateTime::GetCurrentTime());
+        opening = OpenDiary(m_table, backups, false, now);
     }
     m_bDiaryOpen = opening.state == DiaryOpened::Opened;
     for (int id : kWritingButtons) {
@@ -149,7 +153,8 @@ bool CDiaryDlg::OpenDiaryFile(bool backUp) {
     }
     if (!opening.backupError.empty()) {
         AfxMessageBox("The diary could not be backed up into " +
-                          database_file::FullPath(backups.BackupFolder()) + ": " + opening.backupError + ".",
+                          database_file::FullPath(backups.BackupFolder()) + ": " +
+                          opening.backupError + ".",
                       MB_OK);
     }
     return true;
@@ -158,8 +163,8 @@ bool CDiaryDlg::OpenDiaryFile(bool backUp) {
 // A damaged diary is never written: it is moved aside, and the newest good backup, when there
 // is one and the user agrees, takes its place.
 bool CDiaryDlg::OfferRestore(const CDiaryBackups& backups, const std::string& reason) {
-    const std::string damaged =
-        "The diary " + database_file::FullPath(backups.DiaryPath()) + " is damaged: " + reason + ".";
+    const std::string damaged = "The diary " + database_file::FullPath(backups.DiaryPath()) +
+                                " is damaged: " + reason + ".";
     const std::vector<DiaryBackup> available = backups.List();
     if (available.empty()) {
         AfxMessageBox(damaged + " There is no backup to restore it from.", MB_OK);
@@ -193,14 +198,19 @@ void CDiaryDlg::OnShowWindow(BOOL show, UINT status) {
     CDialog::OnShowWindow(show, status);
     // The first show follows the opening at start-up at once; later shows try a failed one again.
     const bool firstShow = std::exchange(m_bFirstShowPending, false);
-    if (!IsDiaryReady() && (!show || firstShow || !OpenDiaryFile(false))) {
-        return;
+    // An opening has just read the file, at its first row, as a reload would.
+    bool justOpened = firstShow;
+    if (!IsDiaryReady()) {
+        if (!show || firstShow || !OpenDiaryFile(false)) {
+            return;
+        }
+        justOpened = true;
     }
     // A reload shows what the file holds, never the half-filled fields of an unfinished save.
     CancelPendingWrite();
     m_table.m_filter.AssignText("");
     m_table.m_sort.AssignText("");
-    if (TellIfUnread(m_table.Requery() && m_table.MoveFirst())) {
+    if (TellIfUnread(justOpened || (m_table.Requery() && m_table.MoveFirst()))) {
         const bool imperial = m_table.m_strFormat.Equals(kImperial);
         CheckDlgButton(IDC_IMPERIAL, imperial ? BST_CHECKED : BST_UNCHECKED);
         CheckDlgButton(IDC_METRIC, imperial ? BST_UNCHECKED : BST_CHECKED);

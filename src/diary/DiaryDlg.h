@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "diary/BodyMeasures.h"
 #include "diary/DiaryBackups.h"
 #include "diary/DiaryLogTotal.h"
+#include "diary/DiaryOpening.h"
 #include "diary/DiaryTable.h"
 #include "diary/EntrySave.h"
 #include "platform/Controls.h"
@@ -18,7 +20,9 @@
 // system are edited only there and copied to every row on each save.
 class CDiaryDlg : public CDialog {
 public:
-    explicit CDiaryDlg(CWnd* parent = nullptr);
+    // `startCheck` is the check of the diary made at start-up, before the windows were built;
+    // without one the panel checks the diary itself when it opens it.
+    explicit CDiaryDlg(CWnd* parent = nullptr, std::optional<DiaryCheck> startCheck = std::nullopt);
 
     // Reloads the file and shows its newest entry, whether the panel is being shown or hidden.
     void OnShowWindow(BOOL show, UINT status) override;
@@ -38,6 +42,7 @@ protected:
 private:
     // Open for the whole life of the panel.
     CDiaryTable m_table;
+    std::optional<DiaryCheck> m_startCheck;  // used by the first opening
 
     bool IsDiaryReady() const { return m_bDiaryOpen && m_table.m_open; }
     // Checks, backs up (at start-up) and opens or creates the diary; when that fails the user is

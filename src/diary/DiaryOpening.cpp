@@ -17,25 +17,40 @@ constexpr double kSeedBMR = 2200.0;
 
 }  // namespace
 
-DiaryOpening OpenDiary(CDiaryTable& table, const CDiaryBackups& backups, bool backUp,
-                       const COleDateTime& today) {
-    DiaryOpening opening;
+DiaryCheck CheckDiary(const CDiaryBackups& backups, bool backUp, const COleDateTime& today) {
+    DiaryCheck check;
     const std::string path = backups.DiaryPath();
     std::error_code failure;
-    if (std::filesystem::exists(path, failure)) {
-        switch (database_file::Check(path, opening.reason)) {
-            case database_file::Health::Damaged:
-                opening.state = DiaryOpened::Damaged;
-                return opening;
-            case database_file::Health::Unreadable:
-                return opening;
-            case database_file::Health::Sound:
-                break;
-        }
-        if (backUp) {
-            backups.BackUp(today, opening.backupError);
-        }
+    if (!std::filesystem::exists(path, failure)) {
+        return check;
     }
+    check.health = database_file::Check(path, check.reason);
+    if (check.health == database_file::Health::Sound && backUp) {
+        backups.BackUp(today, check.backupError);
+    }
+    return check;
+}
+
+DiaryOpening OpenDiary(CDiaryTable& table, const CDiaryBackups& backups, bool backUp,
+                       const COleDateTime& today) {
+    return OpenDiary(table, backups, CheckDiary(backups, backUp, today), today);
+}
+
+DiaryOpening OpenDiary(CDiaryTable& table, const CDiaryBackups& backups, const DiaryCheck& check,
+                       const COleDateTime& today) {
+    DiaryOpening opening;
+    opening.reason = check.reason;
+    opening.backupError = check.backupError;
+    switch (check.health) {
+        case database_file::Health::Damaged:
+            opening.state = DiaryOpened::Damaged;
+            return opening;
+        case database_file::Health::Unreadable:
+            return opening;
+        case database_file::Health::Sound:
+            break;
+    }
+    const std::string path = backups.DiaryPath();
     if (!table.Open(path.c_str()) && !table.OpenOrCreate(path.c_str())) {
         opening.reason = FailureReason(table);
         return opening;

@@ -11,6 +11,7 @@
 #include "platform/DcState.h"
 #include "platform/DialogFontQt.h"
 #include "platform/DialogTemplate.h"
+#include "platform/FontConfiguration.h"
 #include "platform/QtText.h"
 #include "platform/Units.h"
 
@@ -106,14 +107,11 @@ QFont DialogQFont() {
         return QFont();  // nothing to measure with yet
     }
     if (!g_dialogFont) {
+        AwaitFontConfiguration();
         g_dialogFont = ChooseDialogFont();
+        qAddPostRoutine([] { g_dialogFont.reset(); });
     }
     return *g_dialogFont;
-}
-
-void InstallDialogFont() {
-    g_dialogFont = ChooseDialogFont();
-    qAddPostRoutine([] { g_dialogFont.reset(); });
 }
 
 std::vector<ClippedCaption> FindClippedCaptions() {

@@ -4,7 +4,7 @@
 
 #include "platform/DialogFont.h"
 
-// The font dialogs and their controls are drawn with, standing in for the templates' font.
+// The font dialogs and their controls are drawn with, standing in for the templates' font,
+// chosen for the running style when first asked for. Message boxes and menus keep the
+// desktop's.
 QFont DialogQFont();
-// Chooses the dialog font for the running style. Message boxes and menus keep the desktop's.
-void InstallDialogFont();

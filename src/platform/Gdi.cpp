@@ -1,4 +1,3 @@
-#include <QFile>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPalette>
@@ -183,7 +182,7 @@ CBitmap::CBitmap() = default;
 CBitmap::~CBitmap() = default;
 
 bool CBitmap::Exists(UINT id) {
-    return QFile::exists(PicturePath(id));
+    return PictureExists(id);
 }
 
 BOOL CBitmap::LoadBitmap(UINT id) {

@@ -4,12 +4,10 @@
 #include <QWidget>
 
 #include "platform/Accessibility.h"
-#include "platform/DialogFontQt.h"
 #include "platform/KeyRouting.h"
 
 LayerApplication::LayerApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setQuitOnLastWindowClosed(false);
-    InstallDialogFont();
     InstallAccessibleInterfaces();
 }
 

@@ -3,8 +3,8 @@
 #include <QApplication>
 
 // The Qt application the layer runs on: it offers every key press to the windows'
-// PreTranslateMessage before the key goes anywhere, chooses the dialog font and what a screen
-// reader is told of the windows, and leaves ending the program to the main dialog (closing the
+// PreTranslateMessage before the key goes anywhere, chooses what a screen reader is told of the
+// windows, and leaves ending the program to the main dialog (closing the
 // last window does not quit by itself).
 class LayerApplication : public QApplication {
 public:

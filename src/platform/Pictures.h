@@ -4,9 +4,7 @@
 
 #include "platform/WinTypes.h"
 
-// The program's pictures, built into it as PNG files named by their resource id.
-QString PicturePath(UINT id);
-
-// Reads one, naming its format: left to guess, Qt loads every image plugin, and the libraries
-// behind them, to ask whether it reads PNG, which start-up would pay for.
+// The program's pictures by resource id, over the pixels packed into the program: nothing is
+// decoded or copied until a picture is changed. Null when there is no such picture.
 QImage ReadPicture(UINT id);
+bool PictureExists(UINT id);

@@ -5,6 +5,7 @@
 #include <QWindow>
 #include <cstdlib>
 
+#include "platform/FontConfiguration.h"
 #include "platform/LayerApplication.h"
 
 namespace {
@@ -53,6 +54,7 @@ CWinApp* AfxGetApp() {
 }
 
 int AfxWinMain(CWinApp& app, int argc, char** argv) {
+    ReadFontConfigurationAhead();
     LayerApplication application(argc, argv);
     ExitAfterFirstShow exitAfterFirstShow;
     if (qEnvironmentVariableIsSet("MORVANE_EXIT_AFTER_FIRST_SHOW")) {

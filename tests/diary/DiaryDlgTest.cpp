@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,8 +78,8 @@ protected:
         SetMessageBoxHook(nullptr);
     }
 
-    void OpenPanel() {
-        m_panel = std::make_unique<CDiaryDlg>();
+    void OpenPanel(std::optional<DiaryCheck> startCheck = std::nullopt) {
+        m_panel = std::make_unique<CDiaryDlg>(nullptr, std::move(startCheck));
         ASSERT_TRUE(m_panel->Create(IDD_DIARY));
         m_panel->ShowWindow(SW_SHOW);
     }
@@ -339,6 +340,26 @@ TEST_F(DiaryDlgTest, DamagedDiaryIsNeverWrittenAndCanBeReplacedByItsNewestBackup
                                           "diary is kept as morvane.qeldb.damaged-"));
     const std::string aside = m_messages[1].substr(m_messages[1].find("morvane.qeldb.damaged-"));
     EXPECT_EQ(Bytes(aside.substr(0, aside.size() - 1)), damaged);
+    EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 2");
+    EXPECT_TRUE(Enabled(IDC_SAVE));
+}
+
+// The check made at start-up, before the panel was built, decides its first opening only; a later
+// opening checks the file afresh.
+TEST_F(DiaryDlgTest, TheStartUpCheckDecidesTheFirstOpeningOnly) {
+    WriteDiary(2);
+    DiaryCheck atStart;
+    atStart.health = database_file::Health::Damaged;
+    atStart.reason = "damaged at start-up";
+    OpenPanel(atStart);
+    EXPECT_THAT(m_messages, ElementsAre("The diary " + m_dir.File(kDiaryFile) +
+                                        " is damaged: damaged at start-up. There is no backup to "
+                                        "restore it from."));
+    EXPECT_FALSE(Enabled(IDC_SAVE));
+
+    m_messages.clear();
+    Reshow();
+    EXPECT_THAT(m_messages, ElementsAre());
     EXPECT_EQ(Text(IDC_ENTRY_LABEL), "Record 2");
     EXPECT_TRUE(Enabled(IDC_SAVE));
 }

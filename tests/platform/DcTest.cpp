@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <filesystem>
+
 #include "res/resource.h"
 
 namespace {
@@ -92,6 +95,35 @@ TEST(DcTest, TextHangsBelowItsOriginOrRunsUpwardsWithEscapement) {
             Inked(dc, escapement == 0 ? CRect(0, 0, 200, box.top) : CRect(box.right, 0, 200, 200)))
             << escapement;
     }
+}
+
+// Every picture the program is built with reads back pixel for pixel as its file.
+TEST(DcTest, PicturesReadBackAsTheirFiles) {
+    int pictures = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(MORVANE_BITMAPS_DIR)) {
+        bool numbered = false;
+        const UINT id = QString::fromStdString(entry.path().stem().string()).toUInt(&numbered);
+        if (!numbered) {
+            continue;  // the icon's sizes
+        }
+        const QImage file(QString::fromStdString(entry.path().string()));
+        CBitmap packed;
+        ASSERT_TRUE(packed.LoadBitmap(id)) << id;
+        BITMAP size;
+        ASSERT_TRUE(packed.GetBitmap(&size));
+        ASSERT_EQ(size.bmWidth, file.width()) << id;
+        ASSERT_EQ(size.bmHeight, file.height()) << id;
+        for (int y = 0; y < file.height(); ++y) {
+            for (int x = 0; x < file.width(); ++x) {
+                const QRgb pixel = file.pixel(x, y);
+                ASSERT_EQ(packed.GetPixel(x, y), RGB(qRed(pixel), qGreen(pixel), qBlue(pixel)))
+                    << id << " at " << x << "," << y;
+            }
+        }
+        ++pictures;
+    }
+    EXPECT_EQ(pictures, 15);
+    EXPECT_FALSE(CBitmap::Exists(1));
 }
 
 // Exactly the pixels of the mapped colour change, in a true-colour and in a palette picture.

@@ -5,6 +5,7 @@ foreach(layer_test Wnd Dialog Controls Dc Painting Text MessageBox Browser Acces
     LIBS morvane_platform
     GUI)
 endforeach()
+target_compile_definitions(DcTest PRIVATE MORVANE_BITMAPS_DIR="${PROJECT_SOURCE_DIR}/res/bitmaps")
 # The one-program-per-folder lock, also against the real program killed while it holds it.
 morvane_test(SingleInstanceTest SOURCES ${CMAKE_CURRENT_LIST_DIR}/SingleInstanceTest.cpp
   LIBS morvane_platform GUI)
