@@ -3,7 +3,9 @@
 #include <QFontMetrics>
 #include <QRadioButton>
 #include <QStyle>
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <optional>
 
@@ -61,28 +63,57 @@ int NeededWidth(ControlKind kind, const QString& caption, const QFont& font) {
     }
 }
 
+struct Captioned {
+    const DialogTemplate* dialog;
+    const ControlTemplate* control;
+};
+
+// Every control with a caption, those most likely to clip it first: the most letters for their
+// width, a radio button's indicator counted as three. A candidate font is ruled out at its first
+// clipped caption, so in this order a font too wide is ruled out after a few measurements.
+const std::vector<Captioned>& CaptionsTightestFirst() {
+    static const std::vector<Captioned> captions = [] {
+        std::vector<Captioned> all;
+        for (const DialogTemplate* dialog : AllDialogTemplates()) {
+            for (const ControlTemplate& control : dialog->controls) {
+                if (control.caption != nullptr && *control.caption != '\0') {
+                    all.push_back({dialog, &control});
+                }
+            }
+        }
+        const auto letters = [](const ControlTemplate* control) {
+            const int indicator = control->kind == ControlKind::RadioButton ? 3 : 0;
+            return static_cast<double>(std::strlen(control->caption) + indicator) /
+                   std::max(control->cx, 1);
+        };
+        std::stable_sort(all.begin(), all.end(), [&](const Captioned& a, const Captioned& b) {
+            return letters(a.control) > letters(b.control);
+        });
+        return all;
+    }();
+    return captions;
+}
+
 // The captions the font clips; the search stops once `enough` are found.
 std::vector<ClippedCaption> ClippedCaptionsWith(const QFont& font, std::size_t enough = SIZE_MAX) {
     std::vector<ClippedCaption> clipped;
     const int dpi = ScreenLogPixels();
     const int textHeight = QFontMetrics(font).height();
-    for (const DialogTemplate* dialog : AllDialogTemplates()) {
-        for (const ControlTemplate& control : dialog->controls) {
-            const QString caption = ToQString(control.caption != nullptr ? control.caption : "");
-            const int needed = caption.isEmpty() ? 0 : NeededWidth(control.kind, caption, font);
-            if (needed == 0) {
-                continue;
-            }
-            const int width = DialogUnitsToPixelsX(control.x + control.cx, dpi) -
-                              DialogUnitsToPixelsX(control.x, dpi);
-            const int height = DialogUnitsToPixelsY(control.y + control.cy, dpi) -
-                               DialogUnitsToPixelsY(control.y, dpi);
-            if (needed > width || textHeight > height) {
-                clipped.push_back({dialog->id, control.id, FromQString(caption), needed, width,
-                                   textHeight, height});
-                if (clipped.size() == enough) {
-                    return clipped;
-                }
+    for (const auto& [dialog, control] : CaptionsTightestFirst()) {
+        const QString caption = ToQString(control->caption);
+        const int needed = NeededWidth(control->kind, caption, font);
+        if (needed == 0) {
+            continue;
+        }
+        const int width = DialogUnitsToPixelsX(control->x + control->cx, dpi) -
+                          DialogUnitsToPixelsX(control->x, dpi);
+        const int height = DialogUnitsToPixelsY(control->y + control->cy, dpi) -
+                           DialogUnitsToPixelsY(control->y, dpi);
+        if (needed > width || textHeight > height) {
+            clipped.push_back(
+                {dialog->id, control->id, FromQString(caption), needed, width, textHeight, height});
+            if (clipped.size() == enough) {
+                return clipped;
             }
         }
     }
