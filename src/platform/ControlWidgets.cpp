@@ -379,6 +379,11 @@ void ListWidget::FillWithLastColumn(bool fill) {
 }
 
 void ListWidget::updateGeometries() {
+    // A hidden list is laid out as it is shown: measuring its header before would cost start-up
+    // the hidden panels' lists.
+    if (!isVisible()) {
+        return;
+    }
     QTreeWidget::updateGeometries();
     const int last = columnCount() - 1;
     if (!m_fillWithLastColumn || last < 0) {
