@@ -3,12 +3,14 @@
 #include <QFontMetrics>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTimer>
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <iterator>
 #include <optional>
 
+#include "platform/CacheFile.h"
 #include "platform/ControlWidgets.h"
 #include "platform/DcState.h"
 #include "platform/DialogFontQt.h"
@@ -32,6 +34,9 @@ constexpr Candidate kCandidates[] = {
 };
 
 std::optional<QFont> g_dialogFont;
+
+// Long enough after start-up that the window is up and the user has not begun yet.
+constexpr int kCheckAfterStartMs = 3000;
 
 QFont MakeFont(const Candidate& candidate) {
     QFont font(QString::fromLatin1(candidate.face));
@@ -120,18 +125,45 @@ std::vector<ClippedCaption> ClippedCaptionsWith(const QFont& font, std::size_t e
     return clipped;
 }
 
-QFont ChooseDialogFont() {
-    for (const Candidate& candidate : kCandidates) {
-        const QFont font = MakeFont(candidate);
-        // One clipped caption rules a candidate out; measuring the rest would slow start-up.
-        if (ClippedCaptionsWith(font, 1).empty()) {
-            return font;
-        }
-    }
-    return MakeFont(kCandidates[std::size(kCandidates) - 1]);  // the narrowest
+bool Fits(const Candidate& candidate) {
+    // One clipped caption rules a candidate out; measuring the rest would slow start-up.
+    return ClippedCaptionsWith(MakeFont(candidate), 1).empty();
+}
+
+// The first candidate with which every caption fits, else the narrowest.
+const Candidate& FirstFitting() {
+    const auto found = std::find_if(std::begin(kCandidates), std::end(kCandidates), Fits);
+    return found != std::end(kCandidates) ? *found : kCandidates[std::size(kCandidates) - 1];
+}
+
+std::string NameOf(const Candidate& candidate) {
+    return candidate.face + std::string(" ") + FromQString(QString::number(candidate.points));
+}
+
+const Candidate* Named(const std::string& name) {
+    const auto found = std::find_if(std::begin(kCandidates), std::end(kCandidates),
+                                    [&name](const Candidate& c) { return NameOf(c) == name; });
+    return found != std::end(kCandidates) ? found : nullptr;
 }
 
 }  // namespace
+
+QFont ChooseDialogFont(const std::string& memory, int checkAfterMs) {
+    const Candidate* remembered = Named(ReadCacheLine(memory));
+    if (remembered != nullptr && Fits(*remembered)) {
+        if (remembered != &kCandidates[0]) {
+            QTimer::singleShot(checkAfterMs, qApp, [memory, remembered] {
+                if (const Candidate& first = FirstFitting(); &first != remembered) {
+                    WriteCacheLine(memory, NameOf(first));
+                }
+            });
+        }
+        return MakeFont(*remembered);
+    }
+    const Candidate& chosen = FirstFitting();
+    WriteCacheLine(memory, NameOf(chosen));
+    return MakeFont(chosen);
+}
 
 QFont DialogQFont() {
     if (QCoreApplication::instance() == nullptr) {
@@ -139,7 +171,7 @@ QFont DialogQFont() {
     }
     if (!g_dialogFont) {
         AwaitFontConfiguration();
-        g_dialogFont = ChooseDialogFont();
+        g_dialogFont = ChooseDialogFont(CacheFilePath("dialog-font"), kCheckAfterStartMs);
         qAddPostRoutine([] { g_dialogFont.reset(); });
     }
     return *g_dialogFont;

@@ -2,11 +2,11 @@
 # one-program-per-folder lock, on Qt 6 Widgets.
 morvane_library(morvane_platform
   SOURCES
-    Accelerator.cpp Accessibility.cpp Browser.cpp ControlWidgets.cpp Controls.cpp Dc.cpp
-    Dialog.cpp DialogFont.cpp DialogWidget.cpp FileDialog.cpp FontConfiguration.cpp Gdi.cpp
-    KeyRouting.cpp LayerApplication.cpp ListChoice.cpp MessageBox.cpp Painting.cpp Pictures.cpp
-    PopupMenu.cpp QtText.cpp SingleInstance.cpp SystemMenu.cpp
-    WinApp.cpp Wnd.cpp WndLink.cpp
+    Accelerator.cpp Accessibility.cpp Browser.cpp CacheFile.cpp ControlWidgets.cpp Controls.cpp
+    Dc.cpp Dialog.cpp DialogFont.cpp DialogWidget.cpp FileDialog.cpp FontConfiguration.cpp
+    Gdi.cpp KeyRouting.cpp LayerApplication.cpp ListChoice.cpp MessageBox.cpp Painting.cpp
+    Pictures.cpp PopupMenu.cpp QtText.cpp SingleInstance.cpp SystemMenu.cpp WinApp.cpp Wnd.cpp
+    WndLink.cpp
   LIBS morvane_platform_core morvane_res Qt6::Widgets Fontconfig::Fontconfig
     Threads::Threads)
 

@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/DialogFont.h"
+#include "platform/CacheFile.h"
+#include "platform/DialogFontQt.h"
+#include "platform/QtText.h"
 #include "platform/TestDriver.h"
 #include "res/resource.h"
+#include "support/TempDir.h"
 
 void PrintTo(const CRect& rect, std::ostream* out) {
     *out << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom
@@ -88,6 +91,27 @@ TEST(DialogFontTest, EveryCaptionFitsItsRectangleWithTheDialogFont) {
                       << clipped.neededHeight << " in " << clipped.width << " x " << clipped.height
                       << " with " << DialogFontName();
     }
+}
+
+// The choice is remembered. A remembered face with which every caption fits is taken at once, the
+// faces before it are tried again afterwards, and the first that fits is remembered.
+TEST(DialogFontTest, TheChoiceIsRememberedAndMadeAgainAfterStartUp) {
+    const ScopedTempDir dir;
+    const std::string memory = "dialog-font";
+    const QFont first = ChooseDialogFont(memory, 0);
+    const std::string firstName = ReadCacheLine(memory);
+    EXPECT_EQ(firstName, FromQString(first.family() + " " + QString::number(first.pointSizeF())));
+
+    WriteCacheLine(memory, "Liberation Sans Narrow 8");
+    ASSERT_NE(firstName, "Liberation Sans Narrow 8");
+    EXPECT_EQ(ChooseDialogFont(memory, 0).family(), "Liberation Sans Narrow");
+    EXPECT_EQ(ReadCacheLine(memory), "Liberation Sans Narrow 8");
+    TestDriver::ProcessEvents();
+    EXPECT_EQ(ReadCacheLine(memory), firstName);
+
+    WriteCacheLine(memory, "no such face 9");
+    EXPECT_EQ(ChooseDialogFont(memory, 0), first);
+    EXPECT_EQ(ReadCacheLine(memory), firstName);
 }
 
 }  // namespace
