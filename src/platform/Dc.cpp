@@ -26,7 +26,11 @@ void SetDeviceFont(DcState& state, const QFont& font) {
 QPainter* Target(DcState& state) {
     if (state.painter == nullptr && state.memory && state.bitmap != nullptr &&
         state.bitmap->IsLoaded()) {
-        state.ownPainter = std::make_unique<QPainter>(&state.bitmap->Data()->image);
+        QImage& image = state.bitmap->Data()->image;
+        if (image.format() == QImage::Format_Indexed8) {  // a painter draws into true colour only
+            image.convertTo(QImage::Format_RGB32);
+        }
+        state.ownPainter = std::make_unique<QPainter>(&image);
         state.painter = state.ownPainter.get();
     }
     return state.painter;

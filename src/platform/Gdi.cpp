@@ -225,7 +225,12 @@ BOOL CBitmap::Adopt(const QImage& image) {
         m_data.reset();
         return FALSE;
     }
-    m_data = std::make_shared<BitmapData>(BitmapData{image.convertToFormat(QImage::Format_RGB32)});
+    // A palette picture (the background) is drawn from its palette as it is packed: a true-colour
+    // copy would cost start-up a conversion and fresh memory for every pixel. It turns true
+    // colour only when something draws into it.
+    m_data = std::make_shared<BitmapData>(BitmapData{
+        image.format() == QImage::Format_Indexed8 ? image
+                                                  : image.convertToFormat(QImage::Format_RGB32)});
     return TRUE;
 }
 

@@ -126,6 +126,19 @@ TEST(DcTest, PicturesReadBackAsTheirFiles) {
     EXPECT_FALSE(CBitmap::Exists(1));
 }
 
+// A palette picture is kept as it is packed, and can still be drawn into.
+TEST(DcTest, APalettePictureCanBeDrawnInto) {
+    CBitmap background;
+    ASSERT_TRUE(background.LoadBitmap(IDB_BACKGROUND));
+    CDC memory;
+    ASSERT_TRUE(memory.CreateCompatibleDC(nullptr));
+    memory.SelectObject(&background);
+    const CRect corner(0, 0, 2, 2);
+    memory.FillSolidRect(&corner, kRed);
+    EXPECT_EQ(background.GetPixel(1, 1), kRed);
+    EXPECT_NE(background.GetPixel(2, 2), kRed);
+}
+
 // Exactly the pixels of the mapped colour change, in a true-colour and in a palette picture.
 TEST(DcTest, AMappedBitmapReplacesExactlyTheMappedColour) {
     for (const UINT id : {IDB_GRAPES, IDB_BACKGROUND}) {
