@@ -47,25 +47,32 @@ void RunToFirstWindow(benchmark::State& state, const char* program, const char* 
     }
 }
 
-void Program_StartToFirstWindow(benchmark::State& state, const char* platform) {
-    RunToFirstWindow(state, MORVANE_PROGRAM, platform);
-}
-void BareQt_StartToFirstWindow(benchmark::State& state, const char* platform) {
-    RunToFirstWindow(state, MORVANE_BARE_WINDOW, platform);
-}
-BENCHMARK_CAPTURE(Program_StartToFirstWindow, offscreen, "offscreen")
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
-BENCHMARK_CAPTURE(BareQt_StartToFirstWindow, offscreen, "offscreen")
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
-BENCHMARK_CAPTURE(Program_StartToFirstWindow, display, "xcb")
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
-BENCHMARK_CAPTURE(BareQt_StartToFirstWindow, display, "xcb")
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+struct Window {
+    const char* name;
+    const char* program;
+};
+constexpr Window kWindows[] = {{"Program_StartToFirstWindow", MORVANE_PROGRAM},
+                               {"BareQt_StartToFirstWindow", MORVANE_BARE_WINDOW}};
+
+struct Platform {
+    const char* name;
+    const char* qpa;
+};
+constexpr Platform kPlatforms[] = {{"offscreen", "offscreen"}, {"display", "xcb"}};
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    for (const Platform& platform : kPlatforms) {
+        for (const Window& window : kWindows) {
+            benchmark::RegisterBenchmark((std::string(window.name) + "/" + platform.name).c_str(),
+                                         RunToFirstWindow, window.program, platform.qpa)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime();
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
