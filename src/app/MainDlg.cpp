@@ -1,6 +1,7 @@
 #include "app/MainDlg.h"
 
 #include <iterator>
+#include <optional>
 #include <string>
 #include <utility>
 

@@ -20,7 +20,7 @@
 // system are edited only there and copied to every row on each save.
 class CDiaryDlg : public CDialog {
 public:
-    // `startCheck` is the check of the diary made at start-up, before the windows were built;
+    // `startCheck` is the check of the diary made at start-up while the windows were built;
     // without one the panel checks the diary itself when it opens it.
     explicit CDiaryDlg(CWnd* parent = nullptr, std::optional<DiaryCheck> startCheck = std::nullopt);
 
